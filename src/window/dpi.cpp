@@ -1,0 +1,33 @@
+#include "dpi.h"
+
+#include "system_functions.h"
+
+namespace zomerita::win {
+
+int DpiOf(HWND window) noexcept
+{
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = SystemFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
+    if (getDpiForWindow) {
+        if (const UINT dpi = getDpiForWindow(window))
+            return static_cast<int>(dpi);
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : DefaultDpi;
+}
+
+RECT FrameForClient(SIZE client, DWORD style, DWORD extendedStyle, int dpi) noexcept
+{
+    using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = SystemFunction<AdjustForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
+    RECT frame{0, 0, client.cx, client.cy};
+    if (!adjustForDpi || !adjustForDpi(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
+    OffsetRect(&frame, -frame.left, -frame.top);
+    return frame;
+}
+
+}  // namespace zomerita::win

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+namespace zomerita::win {
+
+constexpr int DefaultDpi = 96;
+
+// The window's DPI: per monitor where Windows knows it (10 version 1607 and later),
+// else the system's.
+int DpiOf(HWND window) noexcept;
+
+// The frame rectangle, at (0, 0), that gives a client area of the given size.
+RECT FrameForClient(SIZE client, DWORD style, DWORD extendedStyle, int dpi) noexcept;
+
+}  // namespace zomerita::win

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+
+namespace zomerita::win {
+
+// Shows an error to the user in a modal message box owned by `owner`, captioned with
+// the program's name: the logic's own text for its errors, a short Bulgarian message
+// for anything else. Never throws.
+void ReportError(HWND owner, const std::exception_ptr& error) noexcept;
+
+}  // namespace zomerita::win

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace zomerita::win {
+
+// Owns one GDI object (font, brush, bitmap) and deletes it once. Move-only, so a copy
+// can never delete it twice.
+template <class Handle>
+class UniqueGdiObject {
+public:
+    UniqueGdiObject() noexcept = default;
+    explicit UniqueGdiObject(Handle handle) noexcept : handle_(handle) {}
+    UniqueGdiObject(UniqueGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueGdiObject& operator=(UniqueGdiObject&& other) noexcept
+    {
+        reset(std::exchange(other.handle_, nullptr));
+        return *this;
+    }
+    UniqueGdiObject(const UniqueGdiObject&) = delete;
+    UniqueGdiObject& operator=(const UniqueGdiObject&) = delete;
+    ~UniqueGdiObject() { reset(); }
+
+    Handle get() const noexcept { return handle_; }
+    explicit operator bool() const noexcept { return handle_ != nullptr; }
+    void reset(Handle handle = nullptr) noexcept
+    {
+        if (handle_)
+            DeleteObject(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using UniqueFont = UniqueGdiObject<HFONT>;
+using UniqueBrush = UniqueGdiObject<HBRUSH>;
+using UniqueBitmap = UniqueGdiObject<HBITMAP>;
+
+// Selects an object into a device context and restores the previous one when it ends,
+// so that nothing is ever deleted while still selected.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(SelectObject(dc, object)) {}
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+    ~SelectGuard() { SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// A memory device context compatible with another, deleted when it ends.
+class MemoryDc {
+public:
+    explicit MemoryDc(HDC compatibleWith) noexcept : dc_(CreateCompatibleDC(compatibleWith)) {}
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    ~MemoryDc()
+    {
+        if (dc_)
+            DeleteDC(dc_);
+    }
+    HDC get() const noexcept { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+}  // namespace zomerita::win

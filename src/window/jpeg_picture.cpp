@@ -1,0 +1,88 @@
+#include "jpeg_picture.h"
+
+#include <objbase.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <cstring>
+#include <memory>
+
+#include "window_error.h"
+
+namespace zomerita::win {
+namespace {
+
+struct ComRelease {
+    void operator()(IUnknown* object) const noexcept { object->Release(); }
+};
+template <class Interface>
+using ComOwner = std::unique_ptr<Interface, ComRelease>;
+
+// OLE wants its apartment; a nested initialisation is harmless and undone here.
+class ComApartment {
+public:
+    ComApartment() noexcept : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment()
+    {
+        if (initialised_)
+            CoUninitialize();
+    }
+
+private:
+    bool initialised_;
+};
+
+// The resource's bytes in a stream that owns a movable copy of them.
+ComOwner<IStream> StreamOfResource(HINSTANCE module, int resourceId)
+{
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    const HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const void* const bytes = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = resource ? SizeofResource(module, resource) : 0;
+    if (!bytes || size == 0)
+        throw WindowError("the photograph is missing from the program's resources");
+
+    const HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+    void* const target = copy ? GlobalLock(copy) : nullptr;
+    if (!target) {
+        if (copy)
+            GlobalFree(copy);
+        throw WindowError("no memory for the photograph");
+    }
+    std::memcpy(target, bytes, size);
+    GlobalUnlock(copy);
+
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+        GlobalFree(copy);
+        throw WindowError("no stream for the photograph");
+    }
+    return ComOwner<IStream>(stream);
+}
+
+}  // namespace
+
+UniqueBitmap LoadJpegResource(HINSTANCE module, int resourceId)
+{
+    const ComApartment apartment;
+    const ComOwner<IStream> stream = StreamOfResource(module, resourceId);
+
+    IPicture* loaded = nullptr;
+    if (FAILED(OleLoadPicture(stream.get(), 0, FALSE, IID_IPicture, reinterpret_cast<void**>(&loaded))) || !loaded)
+        throw WindowError("the photograph could not be decoded");
+    const ComOwner<IPicture> picture(loaded);
+
+    OLE_HANDLE handle = 0;
+    if (FAILED(picture->get_Handle(&handle)))
+        throw WindowError("the decoded photograph has no bitmap");
+    // The picture object owns its bitmap; keep a copy of our own.
+    const auto copy = static_cast<HBITMAP>(
+        CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!copy)
+        throw WindowError("the photograph could not be copied");
+    return UniqueBitmap(copy);
+}
+
+}  // namespace zomerita::win

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "resource_ids.h"
+
+namespace zomerita::win {
+
+// Positions and sizes are designed in twips (1440 per inch): 15 twips are one pixel
+// at 96 dots per inch.
+constexpr int TwipsPerInch = 1440;
+
+constexpr int ToPixels(int twips, int dpi) noexcept
+{
+    // Rounds to nearest, as MulDiv does.
+    return (twips * dpi + TwipsPerInch / 2) / TwipsPerInch;
+}
+
+enum ControlId : int {
+    // IDOK (1) and IDCANCEL (2) are what Enter and Escape send: no control has them.
+    OutputBoxId = 100,
+    HeadingLabelId,
+    PromptLabelId,
+    InputBoxId,
+    ShowButtonId,
+    ClearButtonId,
+    PictureBoxId,
+};
+
+enum class ControlKind { Label, TextBox, OutputBox, Button, Picture };
+
+struct ControlLayout {
+    ControlId id;
+    ControlKind kind;
+    UINT textId;  // 0: no text of its own
+    int left, top, width, height;  // twips, from the top-left corner of the client area
+    COLORREF background;  // labels and button faces; CLR_INVALID: the system's
+};
+
+constexpr int ClientWidthTwips = 6930;
+constexpr int ClientHeightTwips = 5850;
+
+constexpr COLORREF WindowBackground = RGB(192, 192, 255);
+constexpr COLORREF LabelBackground = RGB(255, 192, 128);
+constexpr COLORREF ShowButtonFace = RGB(128, 255, 128);
+constexpr COLORREF ClearButtonFace = RGB(255, 128, 128);
+
+// The window font, in every control.
+constexpr const wchar_t* FontFace = L"Times New Roman";
+constexpr int FontPoints = 12;
+
+// In Tab order, which is creation order: output box, input box, "Изведи", "Чисти",
+// picture box. The labels take no focus.
+constexpr std::array<ControlLayout, 7> Controls{{
+    {OutputBoxId, ControlKind::OutputBox, 0, 120, 2880, 6735, 2895, CLR_INVALID},
+    {HeadingLabelId, ControlKind::Label, IDS_HEADING, 960, 0, 4575, 375, LabelBackground},
+    {PromptLabelId, ControlKind::Label, IDS_PROMPT, 3480, 840, 2175, 375, LabelBackground},
+    {InputBoxId, ControlKind::TextBox, 0, 5640, 840, 1215, 405, CLR_INVALID},
+    {ShowButtonId, ControlKind::Button, IDS_SHOW, 3480, 1800, 1815, 375, ShowButtonFace},
+    {ClearButtonId, ControlKind::Button, IDS_CLEAR, 5280, 2400, 1575, 375, ClearButtonFace},
+    // The photograph (187 x 150 pixels) plus a sunken border of 2 pixels on each side.
+    {PictureBoxId, ControlKind::Picture, 0, 120, 480, 2865, 2310, CLR_INVALID},
+}};
+
+const ControlLayout& LayoutOf(ControlId id) noexcept;
+
+// A control's rectangle in client pixels at a given DPI.
+RECT PixelRect(const ControlLayout& control, int dpi) noexcept;
+
+}  // namespace zomerita::win

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+namespace zomerita::win {
+
+// A push button in its face colour: raised, sunken while pressed, with the focus
+// rectangle while it has the focus. The DC already holds the button's font.
+void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face);
+
+// A picture scaled to fill the item's rectangle (the control's client area, inside its
+// border); at 96 DPI it fits exactly.
+void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture);
+
+}  // namespace zomerita::win

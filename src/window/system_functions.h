@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+namespace zomerita::win {
+
+// A function of a system DLL that this process has already loaded (user32, kernel32),
+// looked up at run time because older Windows lack it; null where it is missing.
+// Importing it directly would stop the program from starting there.
+template <class Function>
+Function SystemFunction(const wchar_t* module, const char* name) noexcept
+{
+    const HMODULE handle = GetModuleHandleW(module);
+    const FARPROC address = handle ? GetProcAddress(handle, name) : nullptr;
+    // Through void (*)(), the type that converts to any function pointer type quietly.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
+
+}  // namespace zomerita::win

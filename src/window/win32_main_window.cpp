@@ -1,0 +1,404 @@
+#include "win32_main_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <exception>
+#include <iterator>
+
+#include "error_report.h"
+#include "jpeg_picture.h"
+#include "owner_draw.h"
+#include "window_error.h"
+
+namespace zomerita::win {
+namespace {
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+ControlClass ClassOf(ControlKind kind) noexcept
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    switch (kind) {
+    case ControlKind::Label:
+        return {L"STATIC", child | SS_CENTER | SS_NOPREFIX, 0};
+    case ControlKind::TextBox:
+        return {L"EDIT", child | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::OutputBox:
+        // Read-only for the user; its text can still be selected and copied.
+        return {L"EDIT", child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
+                WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+        return {L"BUTTON", child | WS_TABSTOP | BS_OWNERDRAW, 0};
+    case ControlKind::Picture:
+        // Owner-drawn so that the photograph scales with the DPI; SS_NOTIFY lets it be clicked.
+        return {L"STATIC", child | WS_TABSTOP | SS_OWNERDRAW | SS_NOTIFY, WS_EX_CLIENTEDGE};
+    }
+    return {L"STATIC", child, 0};
+}
+
+UniqueBrush SolidBrush(COLORREF colour)
+{
+    UniqueBrush brush(CreateSolidBrush(colour));
+    if (!brush)
+        throw WindowError("a brush could not be created");
+    return brush;
+}
+
+std::wstring ReadText(HWND control)
+{
+    SetLastError(ERROR_SUCCESS);
+    const int length = GetWindowTextLengthW(control);
+    if (length == 0 && GetLastError() != ERROR_SUCCESS)
+        throw WindowError("a control's text could not be read");
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+    return text;
+}
+
+void WriteText(HWND control, std::wstring_view text)
+{
+    if (!SetWindowTextW(control, std::wstring(text).c_str()))
+        throw WindowError("a control's text could not be written");
+}
+
+// Shows a text box from its first line with nothing selected.
+void ShowFromTop(HWND textBox) noexcept
+{
+    SendMessageW(textBox, EM_SETSEL, 0, 0);
+    SendMessageW(textBox, WM_VSCROLL, SB_TOP, 0);
+}
+
+}  // namespace
+
+Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = ClassName;
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZOMERITA), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                                      LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZOMERITA), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                        LR_SHARED));
+    WNDCLASSEXW registered{};
+    if (!GetClassInfoExW(instance, ClassName, &registered) && !RegisterClassExW(&windowClass))
+        throw WindowError("the window class could not be registered");
+
+    const std::wstring caption = LoadText(IDS_CAPTION);
+    if (!CreateWindowExW(ExtendedStyle, ClassName, caption.c_str(), Style, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this)) {
+        if (creationError_)
+            std::rethrow_exception(creationError_);
+        throw WindowError("the main window could not be created");
+    }
+    HandleEvent([this] { handlers_.OnWindowLoad(); });
+}
+
+Win32MainWindow::~Win32MainWindow()
+{
+    // Controls go first; the font and brushes they use are released after them.
+    if (window_)
+        DestroyWindow(window_);
+}
+
+void Win32MainWindow::Show(int showCommand) noexcept
+{
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    const HWND output = Control(OutputBoxId);
+    SetFocus(output);
+    ShowFromTop(output);
+}
+
+// --- The texts of the controls, for the handlers -------------------------------------
+
+std::wstring Win32MainWindow::InputText() const
+{
+    return ReadText(Control(InputBoxId));
+}
+
+void Win32MainWindow::SetInputText(std::wstring_view text)
+{
+    WriteText(Control(InputBoxId), text);
+}
+
+void Win32MainWindow::SetInputLimit(int characters)
+{
+    SendMessageW(Control(InputBoxId), EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
+
+std::wstring Win32MainWindow::OutputText() const
+{
+    FlushOutput();
+    return ReadText(Control(OutputBoxId));
+}
+
+void Win32MainWindow::SetOutputText(std::wstring_view text)
+{
+    pendingOutput_.clear();
+    WriteText(Control(OutputBoxId), text);
+}
+
+void Win32MainWindow::AppendOutput(std::wstring_view text)
+{
+    pendingOutput_.append(text);
+}
+
+void Win32MainWindow::FlushOutput() const
+{
+    if (pendingOutput_.empty())
+        return;
+    const std::wstring text = std::move(pendingOutput_);
+    pendingOutput_.clear();
+    const HWND output = Control(OutputBoxId);
+    const int length = GetWindowTextLengthW(output);
+    SendMessageW(output, EM_SETSEL, static_cast<WPARAM>(length), length);
+    SendMessageW(output, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    if (static_cast<std::size_t>(GetWindowTextLengthW(output)) != static_cast<std::size_t>(length) + text.size())
+        throw WindowError("the output box did not take the whole text");
+    // As after storing the whole text back: shown from the first line.
+    ShowFromTop(output);
+}
+
+template <class Handler>
+void Win32MainWindow::HandleEvent(Handler&& handler) noexcept
+{
+    std::exception_ptr error;
+    try {
+        handler();
+    } catch (...) {
+        error = std::current_exception();
+    }
+    // The lines written before an error stay, and are on screen before it is reported.
+    try {
+        FlushOutput();
+    } catch (...) {
+        if (!error)
+            error = std::current_exception();
+    }
+    if (error)
+        ReportError(window_, error);
+}
+
+// --- Messages ------------------------------------------------------------------------
+
+LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* const self = static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* const self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate() ? 0 : -1;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_ERASEBKGND:
+        return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_NEXTDLGCTL:
+        OnNextDialogControl(wParam, lParam);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+bool Win32MainWindow::OnCreate() noexcept
+{
+    try {
+        background_ = SolidBrush(WindowBackground);
+        labelBackground_ = SolidBrush(LabelBackground);
+        showFace_ = SolidBrush(ShowButtonFace);
+        clearFace_ = SolidBrush(ClearButtonFace);
+        CreateControls();
+        ApplyDpi(DpiOf(window_));
+        CentreOnWorkArea();
+    } catch (...) {
+        creationError_ = std::current_exception();  // the constructor raises it
+        return false;
+    }
+    // Without the photograph the window is still of use: say so and go on.
+    HandleEvent([this] { photograph_ = LoadJpegResource(instance_, IDR_PHOTOGRAPH); });
+    return true;
+}
+
+void Win32MainWindow::CreateControls()
+{
+    for (const ControlLayout& control : Controls) {
+        const ControlClass kind = ClassOf(control.kind);
+        const std::wstring text = control.textId ? LoadText(control.textId) : std::wstring();
+        const HWND created =
+            CreateWindowExW(kind.extendedStyle, kind.name, text.c_str(), kind.style, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_, nullptr);
+        if (!created)
+            throw WindowError("a control could not be created");
+    }
+
+    const HWND output = Control(OutputBoxId);
+    // No transcript is ever cut: the largest limit there is.
+    SendMessageW(output, EM_SETLIMITTEXT, 0, 0);
+    std::wstring statement;
+    for (UINT line = 0; line < STATEMENT_LINE_COUNT; ++line)
+        statement += LoadText(IDS_STATEMENT_FIRST + line) + L"\r\n";
+    WriteText(output, statement);
+}
+
+void Win32MainWindow::ApplyDpi(int dpi)
+{
+    dpi_ = dpi;
+    UniqueFont font(CreateFontW(-MulDiv(FontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                VARIABLE_PITCH | FF_ROMAN, FontFace));
+    if (!font)
+        throw WindowError("the window font could not be created");
+    for (const ControlLayout& control : Controls) {
+        const HWND handle = Control(control.id);
+        const RECT bounds = PixelRect(control, dpi);
+        MoveWindow(handle, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    }
+    // The controls hold the new font now; the old one may go.
+    font_ = std::move(font);
+}
+
+void Win32MainWindow::CentreOnWorkArea() noexcept
+{
+    const RECT frame =
+        FrameForClient({ToPixels(ClientWidthTwips, dpi_), ToPixels(ClientHeightTwips, dpi_)}, Style, ExtendedStyle, dpi_);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int left = work.left + (work.right - work.left - frame.right) / 2;
+    const int top = work.top + (work.bottom - work.top - frame.bottom) / 2;
+    SetWindowPos(window_, nullptr, left, top, frame.right, frame.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32MainWindow::OnCommand(int id, int notification) noexcept
+{
+    // Enter and Escape arrive as IDOK and IDCANCEL: no control has those, so nothing happens.
+    if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED)
+        return;
+    if (id == ShowButtonId)
+        HandleEvent([this] { handlers_.OnCommandClick(MainWindow::ShowCommand); });
+    else if (id == ClearButtonId)
+        HandleEvent([this] { handlers_.OnCommandClick(MainWindow::ClearCommand); });
+}
+
+LRESULT Win32MainWindow::OnControlColour(HDC dc, HWND control) noexcept
+{
+    const int id = GetDlgCtrlID(control);
+    if (id == HeadingLabelId || id == PromptLabelId) {
+        SetBkColor(dc, LabelBackground);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(labelBackground_.get());
+    }
+    if (id == OutputBoxId) {
+        // A read-only box asks here, and would be grey: show it as an editable one.
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+void Win32MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) noexcept
+{
+    switch (item.CtlID) {
+    case ShowButtonId:
+        PaintButton(item, showFace_.get());
+        break;
+    case ClearButtonId:
+        PaintButton(item, clearFace_.get());
+        break;
+    case PictureBoxId:
+        PaintPicture(item, photograph_.get());
+        break;
+    default:
+        break;
+    }
+}
+
+bool Win32MainWindow::OnEraseBackground(HDC dc) noexcept
+{
+    RECT client;
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, background_.get());
+    return true;
+}
+
+void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
+{
+    HandleEvent([&] { ApplyDpi(dpi); });
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32MainWindow::OnActivate(bool active) noexcept
+{
+    // Keep the control that had the focus across deactivation, as a dialog does.
+    if (!active) {
+        focusWhenInactive_ = GetFocus();
+        return;
+    }
+    if (focusWhenInactive_ && IsChild(window_, focusWhenInactive_))
+        SetFocus(focusWhenInactive_);
+}
+
+void Win32MainWindow::OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept
+{
+    // A multi-line box asks its parent to move the focus on Tab; DefWindowProc would ignore it.
+    const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                     : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+    if (next)
+        SetFocus(next);
+}
+
+std::wstring Win32MainWindow::LoadText(UINT id) const
+{
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(instance_, id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || !text)
+        throw WindowError("a text is missing from the program's resources");
+    return std::wstring(text, static_cast<std::size_t>(length));
+}
+
+}  // namespace zomerita::win

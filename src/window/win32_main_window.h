@@ -1,0 +1,85 @@
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "dpi.h"
+#include "gdi_handles.h"
+#include "layout.h"
+#include "main_window.h"
+#include "main_window_controls.h"
+
+namespace zomerita::win {
+
+// The program's one window on Win32: it creates the controls from the layout table,
+// paints and colours them, scales them with the DPI, and binds the window's events to
+// the handlers of MainWindow, over which it implements the controls' texts.
+class Win32MainWindow final : public MainWindowControls {
+public:
+    static constexpr const wchar_t* ClassName = L"ZomeritaMainWindow";
+    static constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    static constexpr DWORD ExtendedStyle = WS_EX_CONTROLPARENT;
+
+    // Creates the window and its controls, centred on the work area, and runs the load
+    // handler; the window stays hidden until Show. Throws WindowError.
+    explicit Win32MainWindow(HINSTANCE instance);
+    Win32MainWindow(const Win32MainWindow&) = delete;
+    Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+    ~Win32MainWindow() override;
+
+    // Shows the window with the focus in the output box, at its first line.
+    void Show(int showCommand) noexcept;
+    HWND handle() const noexcept { return window_; }
+    HWND Control(ControlId id) const noexcept { return GetDlgItem(window_, id); }
+
+    std::wstring InputText() const override;
+    void SetInputText(std::wstring_view text) override;
+    void SetInputLimit(int characters) override;
+    std::wstring OutputText() const override;
+    void SetOutputText(std::wstring_view text) override;
+    void AppendOutput(std::wstring_view text) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    bool OnCreate() noexcept;
+    void OnCommand(int id, int notification) noexcept;
+    LRESULT OnControlColour(HDC dc, HWND control) noexcept;
+    void OnDrawItem(const DRAWITEMSTRUCT& item) noexcept;
+    void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
+    void OnActivate(bool active) noexcept;
+    void OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept;
+    bool OnEraseBackground(HDC dc) noexcept;
+
+    void CreateControls();
+    void ApplyDpi(int dpi);
+    void CentreOnWorkArea() noexcept;
+    std::wstring LoadText(UINT id) const;
+
+    // Runs a handler: whatever it throws is reported to the user here and goes no further.
+    template <class Handler>
+    void HandleEvent(Handler&& handler) noexcept;
+    void FlushOutput() const;
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HWND focusWhenInactive_ = nullptr;
+    std::exception_ptr creationError_;
+    int dpi_ = DefaultDpi;
+    UniqueFont font_;
+    UniqueBrush background_;
+    UniqueBrush labelBackground_;
+    UniqueBrush showFace_;
+    UniqueBrush clearFace_;
+    UniqueBitmap photograph_;
+    // Lines appended during one handler, put into the output box in one go before
+    // anything reads the box or the window is painted again.
+    mutable std::wstring pendingOutput_;
+    MainWindow handlers_{*this};
+};
+
+}  // namespace zomerita::win

@@ -1,0 +1,97 @@
+#include "user_input.h"
+
+#include <iterator>
+#include <vector>
+
+namespace zomerita::test_support {
+namespace {
+
+INPUT KeyInput(WORD virtualKey, wchar_t character, DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = character;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+void Send(std::vector<INPUT> inputs)
+{
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+void PressKey(WORD virtualKey, bool withControl)
+{
+    std::vector<INPUT> inputs;
+    if (withControl)
+        inputs.push_back(KeyInput(VK_CONTROL, 0, 0));
+    inputs.push_back(KeyInput(virtualKey, 0, 0));
+    inputs.push_back(KeyInput(virtualKey, 0, KEYEVENTF_KEYUP));
+    if (withControl)
+        inputs.push_back(KeyInput(VK_CONTROL, 0, KEYEVENTF_KEYUP));
+    Send(std::move(inputs));
+}
+
+void TypeText(std::wstring_view text)
+{
+    std::vector<INPUT> inputs;
+    for (const wchar_t character : text) {
+        inputs.push_back(KeyInput(0, character, KEYEVENTF_UNICODE));
+        inputs.push_back(KeyInput(0, character, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+    }
+    Send(std::move(inputs));
+}
+
+void ClickAt(POINT screenPoint)
+{
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(screenPoint.x, 65535, width - 1);
+        input.mi.dy = MulDiv(screenPoint.y, 65535, height - 1);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(static_cast<UINT>(std::size(inputs)), inputs, sizeof(INPUT));
+}
+
+void ClickCentreOf(HWND control)
+{
+    RECT bounds;
+    GetWindowRect(control, &bounds);
+    ClickAt({(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2});
+}
+
+void PumpMessages(HWND dialog, DWORD quietMilliseconds)
+{
+    // Bounded, so that a window that never falls quiet fails its test instead of hanging.
+    constexpr DWORD longest = 5000;
+    const DWORD started = GetTickCount();
+    DWORD lastMessage = started;
+    while (GetTickCount() - lastMessage < quietMilliseconds && GetTickCount() - started < longest) {
+        MSG message;
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        // Timers tick for ever (the caret blinks); they are not news.
+        constexpr UINT systemTimer = 0x0118;
+        if (message.message != WM_TIMER && message.message != systemTimer)
+            lastMessage = GetTickCount();
+        if (message.message == WM_QUIT)
+            continue;
+        if (!IsDialogMessageW(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+}  // namespace zomerita::test_support

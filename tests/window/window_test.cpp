@@ -1,0 +1,397 @@
+// The real window, driven the way a user drives it: keys and mouse clicks through the
+// system's input queue, and colours read back from the screen.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <algorithm>
+#include <future>
+#include <memory>
+#include <string>
+
+#include "layout.h"
+#include "transcript_oracle.h"
+#include "user_input.h"
+#include "win32_main_window.h"
+
+namespace zomerita::win {
+namespace {
+
+using namespace test_support;
+
+// The DPI the test run was set up with (the wrapper that changes it says so).
+int ExpectedDpi()
+{
+    const char* const dpi = std::getenv("ZOMERITA_EXPECTED_DPI");
+    return dpi ? std::atoi(dpi) : 96;
+}
+
+int Scaled(int pixelsAt96)
+{
+    return static_cast<int>(std::lround(pixelsAt96 * ExpectedDpi() / 96.0));
+}
+
+std::wstring Statement()
+{
+    return L"Нека разгледаме редица от естествени числа формирана по следните правила:\r\n"
+           L"първото число се определя/въвежда от потребителя;\r\n"
+           L"всяко следващото число се получава като:\r\n"
+           L"ако предходното число е четно, то следващото е неговата половинка;\r\n"
+           L"ако предходното число е нечетно, то следващото е сумата от 1 и утроената стойност на предходното "
+           L"число.\r\n"
+           L"Алгоритъмът за генериране на нови елемент в тази триъгълна редица продължава до достигане на числото "
+           L"1. Този алгоритъм ще генерира числова последователност - триъгълна редица, т.к. след всяка нечетно "
+           L"число следващото е четно и е по-голямо, а след всяко четно число следващото е по-малко.\r\n"
+           L"Да се състави проект, реализиращ вътрешнопредметни връзки в Информатика.\r\n"
+           L"Тема на проекта: Зомерита.\r\n"
+           L"Проектът да съдържа текстови полета за въвеждане на началното естествено число и за извеждане на "
+           L"междинните резултати.\r\n"
+           L"Пример: 11 Изход: 34 17 52 26 13 40 20 10 5 16 8 4 2 1.\r\n";
+}
+
+class OpenWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window_ = std::make_unique<Win32MainWindow>(GetModuleHandleW(nullptr));
+        window_->Show(SW_SHOWNORMAL);
+        SetForegroundWindow(Main());
+        Pump();
+    }
+
+    void TearDown() override
+    {
+        window_.reset();
+        PumpMessages(nullptr);
+        MSG quit;
+        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    HWND Main() const { return window_->handle(); }
+    HWND Control(ControlId id) const { return window_->Control(id); }
+    void Pump() const { PumpMessages(Main()); }
+
+    std::wstring TextOf(ControlId id) const
+    {
+        wchar_t text[8192];
+        const int length = GetWindowTextW(Control(id), text, static_cast<int>(std::size(text)));
+        return std::wstring(text, static_cast<std::size_t>(length));
+    }
+
+    // The control's window rectangle in the main window's client coordinates.
+    RECT BoundsOf(ControlId id) const
+    {
+        RECT bounds;
+        GetWindowRect(Control(id), &bounds);
+        MapWindowPoints(HWND_DESKTOP, Main(), reinterpret_cast<POINT*>(&bounds), 2);
+        return bounds;
+    }
+
+    // The colour on screen at a point of the main window's client area.
+    COLORREF ColourAt(int x, int y) const
+    {
+        POINT point{x, y};
+        ClientToScreen(Main(), &point);
+        const HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, point.x, point.y);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
+
+    void TypeInto(ControlId id, std::wstring_view text)
+    {
+        ClickCentreOf(Control(id));
+        Pump();
+        TypeText(text);
+        Pump();
+    }
+
+    void Click(ControlId id)
+    {
+        ClickCentreOf(Control(id));
+        Pump();
+    }
+
+    std::unique_ptr<Win32MainWindow> window_;
+};
+
+// --- What the window looks like ------------------------------------------------------
+
+TEST_F(OpenWindow, ClientAreaAndEveryControlSitWhereDesignedAtTheDpi)
+{
+    RECT client;
+    GetClientRect(Main(), &client);
+    EXPECT_EQ(client.right, Scaled(462));
+    EXPECT_EQ(client.bottom, Scaled(390));
+
+    const struct {
+        ControlId id;
+        int left, top, width, height;  // pixels at 96 DPI
+    } expected[] = {
+        {HeadingLabelId, 64, 0, 305, 25}, {PictureBoxId, 8, 32, 191, 154}, {PromptLabelId, 232, 56, 145, 25},
+        {InputBoxId, 376, 56, 81, 27},    {ShowButtonId, 232, 120, 121, 25}, {ClearButtonId, 352, 160, 105, 25},
+        {OutputBoxId, 8, 192, 449, 193},
+    };
+    for (const auto& control : expected) {
+        const RECT bounds = BoundsOf(control.id);
+        SCOPED_TRACE(::testing::Message() << "control " << control.id << " at " << ExpectedDpi() << " DPI");
+        EXPECT_EQ(bounds.left, Scaled(control.left));
+        EXPECT_EQ(bounds.top, Scaled(control.top));
+        EXPECT_EQ(bounds.right - bounds.left, Scaled(control.width));
+        EXPECT_EQ(bounds.bottom - bounds.top, Scaled(control.height));
+    }
+}
+
+TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
+{
+    const LONG style = GetWindowLongW(Main(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+    RECT frame, work;
+    GetWindowRect(Main(), &frame);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR(frame.left + frame.right, work.left + work.right, 1);
+    EXPECT_NEAR(frame.top + frame.bottom, work.top + work.bottom, 1);
+
+    wchar_t caption[100];
+    GetWindowTextW(Main(), caption, 100);
+    EXPECT_TRUE(std::wstring(caption).ends_with(L" Зомерита")) << ::testing::PrintToString(std::wstring(caption));
+    EXPECT_NE(SendMessageW(Main(), WM_GETICON, ICON_BIG, 0) ? 1 : GetClassLongPtrW(Main(), GCLP_HICON), 0);
+}
+
+TEST_F(OpenWindow, ColoursOnScreenAreTheDesignedOnes)
+{
+    EXPECT_EQ(ColourAt(Scaled(2), Scaled(2)), RGB(192, 192, 255)) << "window background";
+    EXPECT_EQ(ColourAt(Scaled(64 + 3), Scaled(3)), RGB(255, 192, 128)) << "heading";
+    EXPECT_EQ(ColourAt(Scaled(232 + 3), Scaled(56 + 3)), RGB(255, 192, 128)) << "prompt";
+    EXPECT_EQ(ColourAt(Scaled(232) + 5, Scaled(120) + 5), RGB(128, 255, 128)) << "Изведи";
+    EXPECT_EQ(ColourAt(Scaled(352) + 5, Scaled(160) + 5), RGB(255, 128, 128)) << "Чисти";
+    Click(ClearButtonId);
+    EXPECT_EQ(ColourAt(Scaled(8 + 224), Scaled(192 + 96)), GetSysColor(COLOR_WINDOW)) << "output box";
+    EXPECT_EQ(ColourAt(Scaled(376 + 40), Scaled(56 + 13)), GetSysColor(COLOR_WINDOW)) << "input box";
+}
+
+TEST_F(OpenWindow, ThePictureBoxShowsThePhotograph)
+{
+    // Sky at the top, water at the bottom.
+    const RECT picture = BoundsOf(PictureBoxId);
+    const COLORREF sky = ColourAt(picture.left + Scaled(10), picture.top + Scaled(6));
+    const COLORREF water = ColourAt(picture.left + Scaled(95), picture.bottom - Scaled(8));
+    EXPECT_GT(GetBValue(sky), GetRValue(sky) + 40);
+    EXPECT_GT(GetBValue(water), GetRValue(water) + 40);
+}
+
+TEST_F(OpenWindow, EveryControlShowsTimesNewRoman12PointCyrillic)
+{
+    for (const ControlLayout& layout : Controls) {
+        SCOPED_TRACE(::testing::Message() << "control " << layout.id);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(Control(layout.id), WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr);
+        LOGFONTW requested{};
+        GetObjectW(font, sizeof requested, &requested);
+        EXPECT_STREQ(requested.lfFaceName, L"Times New Roman");
+        EXPECT_EQ(requested.lfHeight, -MulDiv(12, ExpectedDpi(), 72));
+        EXPECT_EQ(requested.lfWeight, FW_NORMAL);
+        EXPECT_FALSE(requested.lfItalic || requested.lfUnderline || requested.lfStrikeOut);
+
+        const HDC dc = GetDC(Control(layout.id));
+        const HGDIOBJ previous = SelectObject(dc, font);
+        EXPECT_EQ(GetTextCharset(dc), RUSSIAN_CHARSET);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, L"Естествено число:", 17, &extent);
+        SelectObject(dc, previous);
+        ReleaseDC(Control(layout.id), dc);
+
+        // The face is judged by its metrics: a sans serif stand-in would be wider.
+        LOGFONTW serif = requested;
+        wcscpy(serif.lfFaceName, L"Liberation Sans");
+        const HFONT sans = CreateFontIndirectW(&serif);
+        const HDC screen = GetDC(nullptr);
+        const HGDIOBJ old = SelectObject(screen, sans);
+        SIZE sansExtent{};
+        GetTextExtentPoint32W(screen, L"Естествено число:", 17, &sansExtent);
+        SelectObject(screen, old);
+        ReleaseDC(nullptr, screen);
+        DeleteObject(sans);
+        EXPECT_LT(extent.cx, sansExtent.cx);
+    }
+}
+
+TEST_F(OpenWindow, StatementIsShownFromTheTopWithTheFocusInTheOutputBox)
+{
+    EXPECT_EQ(TextOf(OutputBoxId), Statement());
+    EXPECT_EQ(GetFocus(), Control(OutputBoxId));
+    DWORD start = 1, end = 1;
+    SendMessageW(Control(OutputBoxId), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 0u);
+    EXPECT_EQ(SendMessageW(Control(OutputBoxId), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    EXPECT_EQ(TextOf(InputBoxId), L"");
+    EXPECT_EQ(TextOf(HeadingLabelId), L"Зомерита");
+    EXPECT_EQ(TextOf(PromptLabelId), L"Естествено число:");
+    EXPECT_EQ(TextOf(ShowButtonId), L"Изведи");
+    EXPECT_EQ(TextOf(ClearButtonId), L"Чисти");
+}
+
+TEST_F(OpenWindow, TheOutputBoxCannotBeEditedByTyping)
+{
+    TypeInto(OutputBoxId, L"7");
+    EXPECT_EQ(TextOf(OutputBoxId), Statement());
+}
+
+// --- Keyboard ------------------------------------------------------------------------
+
+TEST_F(OpenWindow, TabVisitsOutputInputShowClearPictureInTurn)
+{
+    const ControlId order[] = {InputBoxId, ShowButtonId, ClearButtonId, PictureBoxId, OutputBoxId};
+    for (const ControlId expected : order) {
+        PressKey(VK_TAB);
+        Pump();
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), expected);
+    }
+}
+
+TEST_F(OpenWindow, EnterAndEscapePressNothing)
+{
+    TypeInto(InputBoxId, L"11");
+    PressKey(VK_RETURN);
+    Pump();
+    PressKey(VK_TAB);  // onto "Изведи"
+    Pump();
+    ASSERT_EQ(GetFocus(), Control(ShowButtonId));
+    PressKey(VK_RETURN);
+    Pump();
+    PressKey(VK_ESCAPE);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(Main()));
+    EXPECT_EQ(TextOf(OutputBoxId), Statement());
+
+    PressKey(VK_SPACE);  // the space bar presses the focused button
+    Pump();
+    EXPECT_EQ(TextOf(OutputBoxId), ReckonTranscript(11).text);
+}
+
+TEST_F(OpenWindow, TheInputBoxTakesAtMostFourCharactersTypedOrPasted)
+{
+    TypeInto(InputBoxId, L"123456");
+    EXPECT_EQ(TextOf(InputBoxId), L"1234");
+
+    Click(ClearButtonId);
+    ASSERT_TRUE(OpenClipboard(Main()));
+    EmptyClipboard();
+    const wchar_t pasted[] = L"98765";
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
+    std::memcpy(GlobalLock(memory), pasted, sizeof pasted);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    ClickCentreOf(Control(InputBoxId));
+    Pump();
+    PressKey('V', true);
+    Pump();
+    EXPECT_EQ(TextOf(InputBoxId), L"9876");
+}
+
+// --- The two buttons -----------------------------------------------------------------
+
+TEST_F(OpenWindow, ShowWritesTheTranscriptOnceAndClearEmptiesBothBoxes)
+{
+    TypeInto(InputBoxId, L"11");
+    Click(ShowButtonId);
+    const std::wstring transcript = TextOf(OutputBoxId);
+    EXPECT_EQ(transcript, ReckonTranscript(11).text);
+    EXPECT_EQ(std::count(transcript.begin(), transcript.end(), L'\n'), 14);
+    Click(ShowButtonId);
+    EXPECT_EQ(TextOf(OutputBoxId), transcript);
+
+    Click(ClearButtonId);
+    EXPECT_EQ(TextOf(InputBoxId), L"");
+    EXPECT_EQ(TextOf(OutputBoxId), L"");
+    Click(ShowButtonId);
+    EXPECT_EQ(TextOf(OutputBoxId), L"");
+}
+
+TEST_F(OpenWindow, ALongTranscriptIsWholeAndShownFromItsFirstLine)
+{
+    TypeInto(InputBoxId, L"6171");
+    Click(ShowButtonId);
+    EXPECT_EQ(TextOf(OutputBoxId), ReckonTranscript(6171).text);
+    EXPECT_EQ(SendMessageW(Control(OutputBoxId), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+}
+
+// Closes the next message box of the program with the Enter key, as a user does, and
+// tells what it said and whose it was.
+struct MessageBoxSeen {
+    std::wstring text;
+    HWND owner = nullptr;
+};
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM found)
+{
+    wchar_t className[16], text[256];
+    GetClassNameW(child, className, 16);
+    if (_wcsicmp(className, L"Static") == 0 && GetWindowTextW(child, text, 256) > 0)
+        *reinterpret_cast<std::wstring*>(found) = text;
+    return TRUE;
+}
+
+std::future<MessageBoxSeen> CloseNextMessageBox()
+{
+    return std::async(std::launch::async, [] {
+        MessageBoxSeen seen;
+        for (int attempt = 0; attempt < 250; ++attempt) {
+            const HWND box = FindWindowW(L"#32770", L"Зомерита");
+            if (box && IsWindowVisible(box)) {
+                EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
+                seen.owner = GetWindow(box, GW_OWNER);
+                SetForegroundWindow(box);
+                PressKey(VK_RETURN);
+                return seen;
+            }
+            Sleep(20);
+        }
+        return seen;
+    });
+}
+
+TEST_F(OpenWindow, ARefusedInputIsReportedAndTheProgramGoesOn)
+{
+    TypeInto(InputBoxId, L"0");
+    auto box = CloseNextMessageBox();
+    Click(ShowButtonId);
+    const MessageBoxSeen seen = box.get();
+    Pump();
+    EXPECT_EQ(seen.text, L"Въведете естествено число – цяло число, по-голямо от 0.");
+    EXPECT_EQ(seen.owner, Main());
+    EXPECT_TRUE(IsWindowVisible(Main()));
+    EXPECT_EQ(TextOf(OutputBoxId), L"");
+    EXPECT_EQ(TextOf(InputBoxId), L"0");
+
+    // Still working: the next request is served.
+    Click(ClearButtonId);
+    TypeInto(InputBoxId, L"2");
+    Click(ShowButtonId);
+    EXPECT_EQ(TextOf(OutputBoxId), L"2 деля на 2  = 1\r\n");
+}
+
+TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
+{
+    // Another program may set a text longer than a user can type.
+    SetWindowTextW(Control(InputBoxId), L"2147483002");
+    auto box = CloseNextMessageBox();
+    Click(ShowButtonId);
+    const MessageBoxSeen seen = box.get();
+    Pump();
+    EXPECT_EQ(seen.text, L"Препълване: числото е твърде голямо.");
+    EXPECT_EQ(TextOf(OutputBoxId), L"2147483002 деля на 2  = 1073741501\r\n"
+                                   L"1073741501 умножавам по 3 и +1 = 3221224504\r\n");
+    EXPECT_EQ(TextOf(InputBoxId), L"2147483002");
+}
+
+}  // namespace
+}  // namespace zomerita::win
