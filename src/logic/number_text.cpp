@@ -1,10 +1,14 @@
 #include "number_text.h"
 
 #include <algorithm>
-#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <iterator>
+#include <vector>
+
+#include "number_reader.h"
 
 namespace zomerita {
 namespace {
@@ -43,6 +47,56 @@ wchar_t* WriteWholeNumber(wchar_t* out, std::int64_t value)
     return end;
 }
 
+// Whole values from 2^63 up: the exact digits of mantissa × 2^exponent, doubled out
+// in base 10^9.
+wchar_t* WriteLargeWholeNumber(wchar_t* out, double value)
+{
+    constexpr std::uint32_t limbBase = 1'000'000'000;
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &exponent);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    std::vector<std::uint32_t> limbs{static_cast<std::uint32_t>(mantissa % limbBase),
+                                     static_cast<std::uint32_t>(mantissa / limbBase % limbBase),
+                                     static_cast<std::uint32_t>(mantissa / limbBase / limbBase)};
+    for (int doubling = 53; doubling < exponent; ++doubling) {
+        std::uint32_t carry = 0;
+        for (std::uint32_t& limb : limbs) {
+            const std::uint32_t twice = limb * 2 + carry;
+            carry = twice >= limbBase ? 1 : 0;
+            limb = twice - carry * limbBase;
+        }
+        if (carry)
+            limbs.push_back(carry);
+    }
+    while (limbs.back() == 0)
+        limbs.pop_back();
+
+    if (value < 0)
+        *out++ = L'-';
+    out = WriteWholeNumber(out, limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        std::uint32_t rest = *limb;
+        for (wchar_t* digit = out + 9; digit != out; rest /= 10)
+            *--digit = static_cast<wchar_t>(L'0' + rest % 10);
+        out += 9;
+    }
+    return out;
+}
+
+// Any other value: the fewest significant digits that read back to the same double.
+wchar_t* WriteShortestNumber(wchar_t* out, double value)
+{
+    char text[40] = "";
+    int length = 0;
+    for (int digits = 1; digits <= 17; ++digits) {
+        length = std::snprintf(text, sizeof text, "%.*g", digits, value);
+        std::replace(text, text + length, *std::localeconv()->decimal_point, '.');  // whatever the locale
+        if (ReadLeadingNumber(std::wstring(text, text + length)) == value)
+            break;
+    }
+    return std::copy(text, text + length, out);
+}
+
 }  // namespace
 
 wchar_t* WriteNumberText(wchar_t* out, double value)
@@ -54,13 +108,9 @@ wchar_t* WriteNumberText(wchar_t* out, double value)
         if (static_cast<double>(integer) == value)
             return WriteWholeNumber(out, integer);
     }
-    const bool whole = std::trunc(value) == value;
-
-    char buffer[MaxNumberTextLength];
-    const auto result = whole && std::isfinite(value)
-                            ? std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::fixed, 0)
-                            : std::to_chars(std::begin(buffer), std::end(buffer), value);
-    return std::copy(std::begin(buffer), result.ptr, out);
+    if (std::isfinite(value) && std::trunc(value) == value)
+        return WriteLargeWholeNumber(out, value);
+    return WriteShortestNumber(out, value);
 }
 
 std::wstring NumberText(double value)
