@@ -9,7 +9,6 @@
 #define IDS_PROMPT 202
 #define IDS_SHOW 203
 #define IDS_CLEAR 204
-#define IDS_PROGRAM_NAME 205
 // The exercise statement, one string per line.
 #define IDS_STATEMENT_FIRST 210
 #define STATEMENT_LINE_COUNT 10

@@ -6,13 +6,25 @@
 
 namespace zomerita::win {
 
+// How many GDI objects the program owns at this moment: where the platform does not
+// count a process's GDI objects, this is how a leak shows.
+inline int& LiveGdiObjects() noexcept
+{
+    static int live = 0;
+    return live;
+}
+
 // Owns one GDI object (font, brush, bitmap) and deletes it once. Move-only, so a copy
 // can never delete it twice.
 template <class Handle>
 class UniqueGdiObject {
 public:
     UniqueGdiObject() noexcept = default;
-    explicit UniqueGdiObject(Handle handle) noexcept : handle_(handle) {}
+    explicit UniqueGdiObject(Handle handle) noexcept : handle_(handle)
+    {
+        if (handle_)
+            ++LiveGdiObjects();
+    }
     UniqueGdiObject(UniqueGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     UniqueGdiObject& operator=(UniqueGdiObject&& other) noexcept
     {
@@ -27,8 +39,12 @@ public:
     explicit operator bool() const noexcept { return handle_ != nullptr; }
     void reset(Handle handle = nullptr) noexcept
     {
-        if (handle_)
+        if (handle_) {
             DeleteObject(handle_);
+            --LiveGdiObjects();
+        }
+        if (handle)
+            ++LiveGdiObjects();
         handle_ = handle;
     }
 

@@ -66,6 +66,17 @@ void WriteText(HWND control, std::wstring_view text)
         throw WindowError("a control's text could not be written");
 }
 
+// A multi-line box under dialog navigation takes Escape as "close the dialog" and posts
+// WM_CLOSE to its parent, which would end the program: Escape must press nothing.
+LRESULT CALLBACK OutputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR)
+{
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
+        return 0;
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, OutputBoxProc, id);
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
 // Shows a text box from its first line with nothing selected.
 void ShowFromTop(HWND textBox) noexcept
 {
@@ -273,6 +284,8 @@ void Win32MainWindow::CreateControls()
     }
 
     const HWND output = Control(OutputBoxId);
+    if (!SetWindowSubclass(output, OutputBoxProc, 0, 0))
+        throw WindowError("the output box could not be subclassed");
     // No transcript is ever cut: the largest limit there is.
     SendMessageW(output, EM_SETLIMITTEXT, 0, 0);
     std::wstring statement;

@@ -1,5 +1,6 @@
 #include "user_input.h"
 
+#include <algorithm>
 #include <iterator>
 #include <vector>
 
@@ -67,6 +68,50 @@ void ClickCentreOf(HWND control)
     RECT bounds;
     GetWindowRect(control, &bounds);
     ClickAt({(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2});
+}
+
+void PutOnClipboard(HWND owner, std::wstring_view text)
+{
+    if (!OpenClipboard(owner))
+        return;
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        auto* const target = static_cast<wchar_t*>(GlobalLock(memory));
+        std::copy(text.begin(), text.end(), target);
+        target[text.size()] = L'\0';
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_UNICODETEXT, memory))
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+std::wstring WindowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+namespace {
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM found)
+{
+    wchar_t className[16];
+    GetClassNameW(child, className, 16);
+    if (_wcsicmp(className, L"Static") == 0 && GetWindowTextLengthW(child) > 0)
+        *reinterpret_cast<std::wstring*>(found) = WindowText(child);
+    return TRUE;
+}
+
+}  // namespace
+
+std::wstring MessageBoxText(HWND box)
+{
+    std::wstring text;
+    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+    return text;
 }
 
 void PumpMessages(HWND dialog, DWORD quietMilliseconds)

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 namespace zomerita::test_support {
@@ -11,6 +12,14 @@ void PressKey(WORD virtualKey, bool withControl = false);
 void TypeText(std::wstring_view text);
 void ClickAt(POINT screenPoint);
 void ClickCentreOf(HWND control);
+
+// Puts a text on the clipboard, for Ctrl+V.
+void PutOnClipboard(HWND owner, std::wstring_view text);
+
+// The text of a window or control, whatever its length.
+std::wstring WindowText(HWND window);
+// The message of a message box: the text of its static control that is not the icon.
+std::wstring MessageBoxText(HWND box);
 
 // Delivers everything queued for this thread's windows, through the same dialog
 // navigation as the program's own loop, until nothing has arrived for a while.

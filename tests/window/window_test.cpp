@@ -14,8 +14,8 @@
 
 #include "layout.h"
 #include "transcript_oracle.h"
+#include "open_window.h"
 #include "user_input.h"
-#include "win32_main_window.h"
 
 namespace zomerita::win {
 namespace {
@@ -51,73 +51,6 @@ std::wstring Statement()
            L"междинните резултати.\r\n"
            L"Пример: 11 Изход: 34 17 52 26 13 40 20 10 5 16 8 4 2 1.\r\n";
 }
-
-class OpenWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window_ = std::make_unique<Win32MainWindow>(GetModuleHandleW(nullptr));
-        window_->Show(SW_SHOWNORMAL);
-        SetForegroundWindow(Main());
-        Pump();
-    }
-
-    void TearDown() override
-    {
-        window_.reset();
-        PumpMessages(nullptr);
-        MSG quit;
-        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
-
-    HWND Main() const { return window_->handle(); }
-    HWND Control(ControlId id) const { return window_->Control(id); }
-    void Pump() const { PumpMessages(Main()); }
-
-    std::wstring TextOf(ControlId id) const
-    {
-        wchar_t text[8192];
-        const int length = GetWindowTextW(Control(id), text, static_cast<int>(std::size(text)));
-        return std::wstring(text, static_cast<std::size_t>(length));
-    }
-
-    // The control's window rectangle in the main window's client coordinates.
-    RECT BoundsOf(ControlId id) const
-    {
-        RECT bounds;
-        GetWindowRect(Control(id), &bounds);
-        MapWindowPoints(HWND_DESKTOP, Main(), reinterpret_cast<POINT*>(&bounds), 2);
-        return bounds;
-    }
-
-    // The colour on screen at a point of the main window's client area.
-    COLORREF ColourAt(int x, int y) const
-    {
-        POINT point{x, y};
-        ClientToScreen(Main(), &point);
-        const HDC screen = GetDC(nullptr);
-        const COLORREF colour = GetPixel(screen, point.x, point.y);
-        ReleaseDC(nullptr, screen);
-        return colour;
-    }
-
-    void TypeInto(ControlId id, std::wstring_view text)
-    {
-        ClickCentreOf(Control(id));
-        Pump();
-        TypeText(text);
-        Pump();
-    }
-
-    void Click(ControlId id)
-    {
-        ClickCentreOf(Control(id));
-        Pump();
-    }
-
-    std::unique_ptr<Win32MainWindow> window_;
-};
 
 // --- What the window looks like ------------------------------------------------------
 
@@ -256,21 +189,25 @@ TEST_F(OpenWindow, TabVisitsOutputInputShowClearPictureInTurn)
     }
 }
 
-TEST_F(OpenWindow, EnterAndEscapePressNothing)
+TEST_F(OpenWindow, EnterAndEscapePressNothingWhereverTheFocusIs)
 {
     TypeInto(InputBoxId, L"11");
-    PressKey(VK_RETURN);
-    Pump();
+    // Tab from the input box: "Изведи", "Чисти", the picture, the output box, the input box.
+    for (int control = 0; control < 5; ++control) {
+        SCOPED_TRACE(::testing::Message() << "focus on control " << GetDlgCtrlID(GetFocus()));
+        PressKey(VK_RETURN);
+        Pump();
+        PressKey(VK_ESCAPE);
+        Pump();
+        ASSERT_TRUE(IsWindow(Main()) && IsWindowVisible(Main()));
+        EXPECT_EQ(TextOf(OutputBoxId), Statement());
+        EXPECT_EQ(TextOf(InputBoxId), L"11");
+        PressKey(VK_TAB);
+        Pump();
+    }
+    ASSERT_EQ(GetFocus(), Control(InputBoxId));
     PressKey(VK_TAB);  // onto "Изведи"
     Pump();
-    ASSERT_EQ(GetFocus(), Control(ShowButtonId));
-    PressKey(VK_RETURN);
-    Pump();
-    PressKey(VK_ESCAPE);
-    Pump();
-    EXPECT_TRUE(IsWindowVisible(Main()));
-    EXPECT_EQ(TextOf(OutputBoxId), Statement());
-
     PressKey(VK_SPACE);  // the space bar presses the focused button
     Pump();
     EXPECT_EQ(TextOf(OutputBoxId), ReckonTranscript(11).text);
@@ -282,14 +219,7 @@ TEST_F(OpenWindow, TheInputBoxTakesAtMostFourCharactersTypedOrPasted)
     EXPECT_EQ(TextOf(InputBoxId), L"1234");
 
     Click(ClearButtonId);
-    ASSERT_TRUE(OpenClipboard(Main()));
-    EmptyClipboard();
-    const wchar_t pasted[] = L"98765";
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
-    std::memcpy(GlobalLock(memory), pasted, sizeof pasted);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    PutOnClipboard(Main(), L"98765");
     ClickCentreOf(Control(InputBoxId));
     Pump();
     PressKey('V', true);
@@ -331,15 +261,6 @@ struct MessageBoxSeen {
     HWND owner = nullptr;
 };
 
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM found)
-{
-    wchar_t className[16], text[256];
-    GetClassNameW(child, className, 16);
-    if (_wcsicmp(className, L"Static") == 0 && GetWindowTextW(child, text, 256) > 0)
-        *reinterpret_cast<std::wstring*>(found) = text;
-    return TRUE;
-}
-
 std::future<MessageBoxSeen> CloseNextMessageBox()
 {
     return std::async(std::launch::async, [] {
@@ -347,7 +268,7 @@ std::future<MessageBoxSeen> CloseNextMessageBox()
         for (int attempt = 0; attempt < 250; ++attempt) {
             const HWND box = FindWindowW(L"#32770", L"Зомерита");
             if (box && IsWindowVisible(box)) {
-                EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
+                seen.text = MessageBoxText(box);
                 seen.owner = GetWindow(box, GW_OWNER);
                 SetForegroundWindow(box);
                 PressKey(VK_RETURN);
@@ -391,6 +312,61 @@ TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
     EXPECT_EQ(TextOf(OutputBoxId), L"2147483002 деля на 2  = 1073741501\r\n"
                                    L"1073741501 умножавам по 3 и +1 = 3221224504\r\n");
     EXPECT_EQ(TextOf(InputBoxId), L"2147483002");
+}
+
+}  // namespace
+}  // namespace zomerita::win
+
+namespace zomerita::win {
+namespace {
+
+// --- The shipped program, started as a user starts it ---------------------------------
+
+std::wstring ProgramPath()
+{
+    // ctest passes the Unix path of the build; Wine sees the Unix root as drive Z:.
+    const char* const path = std::getenv("ZOMERITA_EXE");
+    std::wstring windowsPath = path ? std::wstring(path, path + std::strlen(path)) : L"zomerita.exe";
+    if (!windowsPath.empty() && windowsPath.front() == L'/')
+        windowsPath = L"Z:" + windowsPath;
+    std::replace(windowsPath.begin(), windowsPath.end(), L'/', L'\\');
+    return windowsPath;
+}
+
+TEST(ShippedProgram, OpensItsWindowAndEndsWhenTheWindowIsClosed)
+{
+    std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process))
+        << "cannot start " << ::testing::PrintToString(commandLine);
+    WaitForInputIdle(process.hProcess, 10000);
+
+    HWND window = nullptr;
+    for (int attempt = 0; attempt < 200 && !window; ++attempt) {
+        const HWND found = FindWindowW(Win32MainWindow::ClassName, nullptr);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (found && owner == process.dwProcessId && IsWindowVisible(found))
+            window = found;
+        else
+            Sleep(25);
+    }
+    ASSERT_NE(window, nullptr) << "no visible window";
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 462);
+    EXPECT_EQ(client.bottom, 390);
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
 }
 
 }  // namespace
