@@ -1,11 +1,13 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
+#include <limits>
 #include <vector>
 
 #include "number_reader.h"
@@ -13,43 +15,75 @@
 namespace zomerita {
 namespace {
 
+// The number of decimal digits: log10 estimated from the bit length (1233 / 4096 is
+// just below log10 2), then corrected by one comparison.
 std::size_t DecimalDigits(std::uint64_t value)
 {
-    std::size_t digits = 1;
-    for (std::uint64_t power = 10; digits < 20 && value >= power; power *= 10)
-        ++digits;
-    return digits;
+    static constexpr std::uint64_t powers[] = {1,
+                                               10,
+                                               100,
+                                               1000,
+                                               10000,
+                                               100000,
+                                               1000000,
+                                               10000000,
+                                               100000000,
+                                               1000000000,
+                                               10000000000,
+                                               100000000000,
+                                               1000000000000,
+                                               10000000000000,
+                                               100000000000000,
+                                               1000000000000000,
+                                               10000000000000000,
+                                               100000000000000000,
+                                               1000000000000000000,
+                                               10000000000000000000u};
+    const auto estimate = static_cast<std::size_t>((std::bit_width(value | 1) - 1) * 1233 >> 12);
+    return estimate + 1 + (value >= powers[estimate + 1] ? 1 : 0);
 }
 
-// The hot path of every transcript line: digits straight into place, two at a time.
-wchar_t* WriteWholeNumber(wchar_t* out, std::int64_t value)
+// Writes the digits of `value` backwards, two at a time, ending just before `end`.
+template <class Unsigned>
+void WriteDigitsBackwards(wchar_t* end, Unsigned value)
 {
     static constexpr char pairs[] =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
         "8081828384858687888990919293949596979899";
-    if (value < 0)
-        *out++ = L'-';
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    wchar_t* const end = out + DecimalDigits(magnitude);
     wchar_t* digit = end;
-    for (; magnitude >= 100; magnitude /= 100) {
-        const char* const pair = pairs + 2 * (magnitude % 100);
+    for (; value >= 100; value /= 100) {
+        const char* const pair = pairs + 2 * (value % 100);
         *--digit = static_cast<wchar_t>(pair[1]);
         *--digit = static_cast<wchar_t>(pair[0]);
     }
-    if (magnitude >= 10) {
-        *--digit = static_cast<wchar_t>(pairs[2 * magnitude + 1]);
-        *--digit = static_cast<wchar_t>(pairs[2 * magnitude]);
+    if (value >= 10) {
+        *--digit = static_cast<wchar_t>(pairs[2 * value + 1]);
+        *--digit = static_cast<wchar_t>(pairs[2 * value]);
     } else {
-        *--digit = static_cast<wchar_t>(L'0' + magnitude);
+        *--digit = static_cast<wchar_t>(L'0' + value);
     }
+}
+
+// The hot path of every transcript line: digits straight into place.
+wchar_t* WriteWholeNumber(wchar_t* out, std::int64_t value)
+{
+    if (value < 0)
+        *out++ = L'-';
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    wchar_t* const end = out + DecimalDigits(magnitude);
+    // 32-bit division is the cheaper one, and every value of a transcript fits it.
+    if (magnitude <= std::numeric_limits<std::uint32_t>::max())
+        WriteDigitsBackwards(end, static_cast<std::uint32_t>(magnitude));
+    else
+        WriteDigitsBackwards(end, magnitude);
     return end;
 }
 
 // Whole values from 2^63 up: the exact digits of mantissa × 2^exponent, doubled out
-// in base 10^9.
-wchar_t* WriteLargeWholeNumber(wchar_t* out, double value)
+// in base 10^9. Rare, so kept out of line.
+[[gnu::noinline]] wchar_t* WriteLargeWholeNumber(wchar_t* out, double value)
 {
     constexpr std::uint32_t limbBase = 1'000'000'000;
     int exponent = 0;
@@ -84,7 +118,7 @@ wchar_t* WriteLargeWholeNumber(wchar_t* out, double value)
 }
 
 // Any other value: the fewest significant digits that read back to the same double.
-wchar_t* WriteShortestNumber(wchar_t* out, double value)
+[[gnu::noinline]] wchar_t* WriteShortestNumber(wchar_t* out, double value)
 {
     char text[40] = "";
     int length = 0;
