@@ -261,6 +261,8 @@ bool Win32MainWindow::OnCreate() noexcept
         clearFace_ = SolidBrush(ClearButtonFace);
         CreateControls();
         ApplyDpi(DpiOf(window_));
+        // Into the box at its final size and font, so that the text is laid out once.
+        ShowStatement();
         CentreOnWorkArea();
     } catch (...) {
         creationError_ = std::current_exception();  // the constructor raises it
@@ -288,10 +290,14 @@ void Win32MainWindow::CreateControls()
         throw WindowError("the output box could not be subclassed");
     // No transcript is ever cut: the largest limit there is.
     SendMessageW(output, EM_SETLIMITTEXT, 0, 0);
+}
+
+void Win32MainWindow::ShowStatement()
+{
     std::wstring statement;
     for (UINT line = 0; line < STATEMENT_LINE_COUNT; ++line)
         statement += LoadText(IDS_STATEMENT_FIRST + line) + L"\r\n";
-    WriteText(output, statement);
+    WriteText(Control(OutputBoxId), statement);
 }
 
 void Win32MainWindow::ApplyDpi(int dpi)

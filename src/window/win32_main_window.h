@@ -20,7 +20,8 @@ namespace zomerita::win {
 class Win32MainWindow final : public MainWindowControls {
 public:
     static constexpr const wchar_t* ClassName = L"ZomeritaMainWindow";
-    static constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    // WS_CLIPCHILDREN: the background is not painted under the controls only to be painted over.
+    static constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     static constexpr DWORD ExtendedStyle = WS_EX_CONTROLPARENT;
 
     // Creates the window and its controls, centred on the work area, and runs the load
@@ -56,6 +57,7 @@ private:
     bool OnEraseBackground(HDC dc) noexcept;
 
     void CreateControls();
+    void ShowStatement();
     void ApplyDpi(int dpi);
     void CentreOnWorkArea() noexcept;
     std::wstring LoadText(UINT id) const;
