@@ -28,7 +28,11 @@ public:
     UniqueGdiObject(UniqueGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     UniqueGdiObject& operator=(UniqueGdiObject&& other) noexcept
     {
-        reset(std::exchange(other.handle_, nullptr));
+        // The object changes owner, not count: reset would count it a second time.
+        if (this != &other) {
+            reset();
+            handle_ = std::exchange(other.handle_, nullptr);
+        }
         return *this;
     }
     UniqueGdiObject(const UniqueGdiObject&) = delete;

@@ -314,11 +314,33 @@ TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
     EXPECT_EQ(TextOf(InputBoxId), L"2147483002");
 }
 
-}  // namespace
-}  // namespace zomerita::win
+// --- The owners of GDI objects, whose count the soak test watches for leaks ----------
 
-namespace zomerita::win {
-namespace {
+TEST(UniqueGdiObject, CountsEachObjectOnceAndDeletesItOnceWhateverMovesIt)
+{
+    const int before = LiveGdiObjects();
+    HBRUSH replaced = nullptr;
+    HBRUSH kept = nullptr;
+    {
+        UniqueBrush first(CreateSolidBrush(RGB(1, 2, 3)));
+        replaced = first.get();
+        UniqueBrush second;
+        second = std::move(first);
+        EXPECT_EQ(LiveGdiObjects(), before + 1);
+
+        second = UniqueBrush(CreateSolidBrush(RGB(4, 5, 6)));
+        kept = second.get();
+        EXPECT_EQ(GetObjectType(replaced), 0u) << "the replaced brush is deleted";
+        EXPECT_EQ(LiveGdiObjects(), before + 1);
+
+        UniqueBrush third(std::move(second));
+        third = std::move(third);
+        EXPECT_EQ(GetObjectType(kept), static_cast<DWORD>(OBJ_BRUSH)) << "a move to itself keeps it";
+        EXPECT_EQ(LiveGdiObjects(), before + 1);
+    }
+    EXPECT_EQ(GetObjectType(kept), 0u);
+    EXPECT_EQ(LiveGdiObjects(), before);
+}
 
 // --- The shipped program, started as a user starts it ---------------------------------
 
