@@ -37,6 +37,7 @@
 #include <utility>
 #include <vector>
 
+#include "control_text.h"
 #include "gdi_handles.h"
 #include "jpeg_picture.h"
 #include "layout.h"
@@ -160,20 +161,6 @@ UniqueHandle OwnValidHandle(HANDLE handle) noexcept
     return UniqueHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
-std::wstring TextOf(HWND control)
-{
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-    return text;
-}
-
-void StoreText(HWND control, const std::wstring& text)
-{
-    if (!SetWindowTextW(control, text.c_str()))
-        throw std::runtime_error("SetWindowTextW failed");
-}
-
 // Dispatches everything already queued for this thread's windows, paints included, and
 // returns once the queue is empty: the window is then idle, as between two clicks.
 void DeliverQueuedMessages() noexcept
@@ -227,14 +214,14 @@ class RewritingControls final : public MainWindowControls {
 public:
     RewritingControls(HWND inputBox, HWND outputBox) noexcept : inputBox_(inputBox), outputBox_(outputBox) {}
 
-    std::wstring InputText() const override { return TextOf(inputBox_); }
-    void SetInputText(std::wstring_view text) override { StoreText(inputBox_, std::wstring(text)); }
+    std::wstring InputText() const override { return win::ReadText(inputBox_); }
+    void SetInputText(std::wstring_view text) override { win::WriteText(inputBox_, text); }
     void SetInputLimit(int characters) override
     {
         SendMessageW(inputBox_, EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
     }
 
-    std::wstring OutputText() const override { return TextOf(outputBox_); }
+    std::wstring OutputText() const override { return win::ReadText(outputBox_); }
     void SetOutputText(std::wstring_view text) override { StoreOutput(std::wstring(text)); }
     void AppendOutput(std::wstring_view line) override
     {
@@ -248,7 +235,7 @@ public:
 private:
     void StoreOutput(const std::wstring& text)
     {
-        StoreText(outputBox_, text);
+        win::WriteText(outputBox_, text);
         ++outputStores_;
     }
 
@@ -283,13 +270,13 @@ void TimeFillings(std::vector<Filling*> fillings, HWND outputBox)
         for (Filling* filling : fillings) {
             if (round >= filling->warmUps + filling->runs)
                 continue;
-            StoreText(outputBox, L"");
+            win::WriteText(outputBox, L"");
             DeliverQueuedMessages();
             const double fill = MillisecondsOf(filling->fill);
             // The fill only invalidates the box; it would paint when the queue is next
             // empty. UpdateWindow paints it now, so that the paint can be timed too.
             const double paint = MillisecondsOf([&] { UpdateWindow(outputBox); });
-            filling->text = TextOf(outputBox);
+            filling->text = win::ReadText(outputBox);
             DeliverQueuedMessages();
             if (round >= filling->warmUps) {
                 filling->fillTimes.push_back(fill);
@@ -313,7 +300,7 @@ int RunClick()
     const HWND inputBox = window.Control(win::InputBoxId);
     const HWND outputBox = window.Control(win::OutputBoxId);
     const HWND showButton = window.Control(win::ShowButtonId);
-    StoreText(inputBox, LongestStart);
+    win::WriteText(inputBox, LongestStart);
 
     // Reckoned in integers, independently of the logic: what every filling must leave.
     const std::wstring expected = test_support::ReckonTranscript(LongestStartValue).text;

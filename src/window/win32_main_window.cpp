@@ -6,6 +6,7 @@
 #include <exception>
 #include <iterator>
 
+#include "control_text.h"
 #include "error_report.h"
 #include "jpeg_picture.h"
 #include "owner_draw.h"
@@ -47,23 +48,6 @@ UniqueBrush SolidBrush(COLORREF colour)
     if (!brush)
         throw WindowError("a brush could not be created");
     return brush;
-}
-
-std::wstring ReadText(HWND control)
-{
-    SetLastError(ERROR_SUCCESS);
-    const int length = GetWindowTextLengthW(control);
-    if (length == 0 && GetLastError() != ERROR_SUCCESS)
-        throw WindowError("a control's text could not be read");
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-    return text;
-}
-
-void WriteText(HWND control, std::wstring_view text)
-{
-    if (!SetWindowTextW(control, std::wstring(text).c_str()))
-        throw WindowError("a control's text could not be written");
 }
 
 // A multi-line box under dialog navigation takes Escape as "close the dialog" and posts

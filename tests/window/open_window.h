@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "control_text.h"
 #include "user_input.h"
 #include "win32_main_window.h"
 
@@ -39,7 +40,7 @@ protected:
 
     std::wstring TextOf(ControlId id) const
     {
-        return test_support::WindowText(Control(id));
+        return ReadText(Control(id));
     }
 
     // The control's window rectangle in the main window's client coordinates.

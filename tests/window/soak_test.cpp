@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <exception>
 #include <mutex>
 #include <random>
 #include <string>
@@ -93,7 +94,7 @@ struct Expectation {
     {
         ++clicks;
         test_support::FakeWindow window;
-        window.input = WindowText(input);
+        window.input = ReadText(input);
         window.output = output;
         MainWindow handlers(window);
         try {
@@ -115,9 +116,15 @@ LRESULT CALLBACK WatchClicks(int code, WPARAM wParam, LPARAM lParam)
     if (code == HC_ACTION && watched && call->hwnd == watched->main && call->message == WM_COMMAND) {
         const int id = LOWORD(call->wParam);
         const int notification = HIWORD(call->wParam);
-        if ((id == ShowButtonId || id == ClearButtonId) &&
-            (notification == BN_CLICKED || notification == BN_DOUBLECLICKED))
-            watched->OnClick(id);
+        const bool click = (id == ShowButtonId || id == ClearButtonId) &&
+                           (notification == BN_CLICKED || notification == BN_DOUBLECLICKED);
+        // Nothing may be thrown through the system's hook chain: it becomes a failure here.
+        try {
+            if (click)
+                watched->OnClick(id);
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << "reckoning the click failed: " << error.what();
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

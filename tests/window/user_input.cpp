@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
 #include <vector>
+
+#include "control_text.h"
 
 namespace zomerita::test_support {
 namespace {
@@ -87,21 +90,15 @@ void PutOnClipboard(HWND owner, std::wstring_view text)
     CloseClipboard();
 }
 
-std::wstring WindowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 namespace {
 
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM found)
+// The message's static control: the one with a text (the icon's has none).
+BOOL CALLBACK FindMessageControl(HWND child, LPARAM found)
 {
     wchar_t className[16];
     GetClassNameW(child, className, 16);
     if (_wcsicmp(className, L"Static") == 0 && GetWindowTextLengthW(child) > 0)
-        *reinterpret_cast<std::wstring*>(found) = WindowText(child);
+        *reinterpret_cast<HWND*>(found) = child;
     return TRUE;
 }
 
@@ -109,9 +106,9 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM found)
 
 std::wstring MessageBoxText(HWND box)
 {
-    std::wstring text;
-    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-    return text;
+    HWND message = nullptr;
+    EnumChildWindows(box, FindMessageControl, reinterpret_cast<LPARAM>(&message));
+    return message ? win::ReadText(message) : std::wstring();
 }
 
 void PumpMessages(HWND dialog, DWORD quietMilliseconds)

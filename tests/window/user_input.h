@@ -16,8 +16,6 @@ void ClickCentreOf(HWND control);
 // Puts a text on the clipboard, for Ctrl+V.
 void PutOnClipboard(HWND owner, std::wstring_view text);
 
-// The text of a window or control, whatever its length.
-std::wstring WindowText(HWND window);
 // The message of a message box: the text of its static control that is not the icon.
 std::wstring MessageBoxText(HWND box);
 

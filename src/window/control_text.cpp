@@ -1,0 +1,24 @@
+#include "control_text.h"
+
+#include "window_error.h"
+
+namespace zomerita::win {
+
+std::wstring ReadText(HWND control)
+{
+    SetLastError(ERROR_SUCCESS);
+    const int length = GetWindowTextLengthW(control);
+    if (length == 0 && GetLastError() != ERROR_SUCCESS)
+        throw WindowError("a control's text could not be read");
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+    return text;
+}
+
+void WriteText(HWND control, std::wstring_view text)
+{
+    if (!SetWindowTextW(control, std::wstring(text).c_str()))
+        throw WindowError("a control's text could not be written");
+}
+
+}  // namespace zomerita::win
