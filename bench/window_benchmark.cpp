@@ -45,6 +45,7 @@
 #include "main_window_controls.h"
 #include "transcript_oracle.h"
 #include "win32_main_window.h"
+#include "window_font.h"
 
 namespace zomerita::bench {
 namespace {
@@ -755,9 +756,7 @@ void CreateFirstControls(HINSTANCE instance) noexcept
 
 void UseWindowFont()
 {
-    const win::UniqueFont font(CreateFontW(-MulDiv(win::FontPoints, win::DefaultDpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
-                                           FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                           DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN, win::FontFace));
+    const win::UniqueFont font = win::CreateWindowFont(win::DefaultDpi);
     const ScreenDc screen;
     const win::SelectGuard selected(screen.get(), font.get());
     SIZE extent;

@@ -10,6 +10,7 @@
 #include "error_report.h"
 #include "jpeg_picture.h"
 #include "owner_draw.h"
+#include "window_font.h"
 #include "window_error.h"
 
 namespace zomerita::win {
@@ -287,11 +288,7 @@ void Win32MainWindow::ShowStatement()
 void Win32MainWindow::ApplyDpi(int dpi)
 {
     dpi_ = dpi;
-    UniqueFont font(CreateFontW(-MulDiv(FontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                VARIABLE_PITCH | FF_ROMAN, FontFace));
-    if (!font)
-        throw WindowError("the window font could not be created");
+    UniqueFont font = CreateWindowFont(dpi);
     for (const ControlLayout& control : Controls) {
         const HWND handle = Control(control.id);
         const RECT bounds = PixelRect(control, dpi);
