@@ -16,7 +16,8 @@
 namespace {
 
 constexpr const wchar_t* ClassName = L"ZomeritaBareWindow";
-constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // as the program's window
+// The program's frame style; its WS_CLIPCHILDREN would change nothing in a window without children.
+constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 // The program's client area, 6930 x 5850 twips (src/window/layout.h), in pixels at
 // 96 dots per inch: this file stands alone, so the numbers are repeated here.
