@@ -17,7 +17,7 @@ namespace {
 
 class RewritingWindow : public test_support::FakeWindow {
 public:
-    void AppendOutput(std::wstring_view text) override { SetOutputText(OutputText() + std::wstring(text)); }
+    void AppendOutput(std::wstring_view text) override { output = output + std::wstring(text); }
 };
 
 template <class Window>

@@ -222,7 +222,7 @@ public:
         SendMessageW(inputBox_, EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
     }
 
-    std::wstring OutputText() const override { return win::ReadText(outputBox_); }
+    std::wstring OutputText() const { return win::ReadText(outputBox_); }
     void SetOutputText(std::wstring_view text) override { StoreOutput(std::wstring(text)); }
     void AppendOutput(std::wstring_view line) override
     {

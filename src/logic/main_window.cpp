@@ -1,12 +1,9 @@
 #include "main_window.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
 #include <limits>
 #include <string>
-#include <string_view>
 
 #include "number_reader.h"
 #include "number_text.h"
@@ -15,18 +12,10 @@
 namespace zomerita {
 namespace {
 
-constexpr wchar_t EvenStep[] = L" деля на 2 ";
-constexpr wchar_t OddStep[] = L" умножавам по 3 и +1";
-constexpr wchar_t Separator[] = L" = ";
-constexpr wchar_t LineEnd[] = L"\r\n";
-
-// Copies a fixed text without its terminating null. Its size is known here, so the
-// copy compiles to a few moves instead of a library call.
-template <std::size_t Size>
-wchar_t* Put(wchar_t* out, const wchar_t (&text)[Size])
-{
-    return std::copy(text, text + Size - 1, out);
-}
+constexpr const wchar_t* EvenStep = L" деля на 2 ";
+constexpr const wchar_t* OddStep = L" умножавам по 3 и +1";
+constexpr const wchar_t* Separator = L" = ";
+constexpr const wchar_t* LineEnd = L"\r\n";
 
 // Only a whole value of at least 1 reaches 1; any other would loop for ever.
 // An infinity passes and ends at the first parity test as an overflow.
@@ -85,22 +74,15 @@ void MainWindow::WriteSequence()
     if (!IsNatural(value))
         throw SequenceError(SequenceError::Kind::NotNatural);
 
-    // Each line is composed in place and appended whole: an error comes only from the
-    // parity test, before a line's first piece, so the box never holds part of a line.
-    wchar_t line[2 * MaxNumberTextLength + std::size(OddStep) + std::size(Separator) + std::size(LineEnd)];
-    wchar_t* end = WriteNumberText(line, value);
     while (value != 1.0) {
+        // The test comes before the line: a value is written only once it has passed,
+        // so every value on screen is whole and below 3 * 2^31, and an overflow leaves
+        // only finished lines behind.
         const bool even = IsEven(value);
-        end = even ? Put(end, EvenStep) : Put(end, OddStep);
-        end = Put(end, Separator);
-        value = even ? value / 2.0 : value * 3.0 + 1.0;
-        wchar_t* const newValue = end;
-        end = WriteNumberText(end, value);
-        wchar_t* const newValueEnd = end;
-        end = Put(end, LineEnd);
-        controls_.AppendOutput(std::wstring_view(line, static_cast<std::size_t>(end - line)));
-        // The new value opens the next line: its text is already there.
-        end = std::copy(newValue, newValueEnd, line);
+        const double next = even ? value / 2.0 : value * 3.0 + 1.0;
+        controls_.AppendOutput(NumberText(value) + (even ? EvenStep : OddStep) + Separator + NumberText(next) +
+                               LineEnd);
+        value = next;
     }
 }
 

@@ -16,9 +16,9 @@ public:
     virtual void SetInputText(std::wstring_view text) = 0;
     virtual void SetInputLimit(int characters) = 0;
 
-    virtual std::wstring OutputText() const = 0;
     virtual void SetOutputText(std::wstring_view text) = 0;
-    // Must show the same as SetOutputText(OutputText() + text), without the rewrite.
+    // Adds text at the end of the output box: the box must show what reading its whole
+    // text, adding this and storing it back would show.
     virtual void AppendOutput(std::wstring_view text) = 0;
 
 protected:

@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <iterator>
+#include <utility>
 
 #include "control_text.h"
 #include "error_report.h"
@@ -132,12 +133,6 @@ void Win32MainWindow::SetInputLimit(int characters)
     SendMessageW(Control(InputBoxId), EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
-std::wstring Win32MainWindow::OutputText() const
-{
-    FlushOutput();
-    return ReadText(Control(OutputBoxId));
-}
-
 void Win32MainWindow::SetOutputText(std::wstring_view text)
 {
     pendingOutput_.clear();
@@ -149,12 +144,11 @@ void Win32MainWindow::AppendOutput(std::wstring_view text)
     pendingOutput_.append(text);
 }
 
-void Win32MainWindow::FlushOutput() const
+void Win32MainWindow::FlushOutput()
 {
     if (pendingOutput_.empty())
         return;
-    const std::wstring text = std::move(pendingOutput_);
-    pendingOutput_.clear();
+    const std::wstring text = std::exchange(pendingOutput_, {});
     const HWND output = Control(OutputBoxId);
     const int length = GetWindowTextLengthW(output);
     SendMessageW(output, EM_SETSEL, static_cast<WPARAM>(length), length);

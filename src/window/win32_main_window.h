@@ -39,7 +39,6 @@ public:
     std::wstring InputText() const override;
     void SetInputText(std::wstring_view text) override;
     void SetInputLimit(int characters) override;
-    std::wstring OutputText() const override;
     void SetOutputText(std::wstring_view text) override;
     void AppendOutput(std::wstring_view text) override;
 
@@ -65,7 +64,7 @@ private:
     // Runs a handler: whatever it throws is reported to the user here and goes no further.
     template <class Handler>
     void HandleEvent(Handler&& handler) noexcept;
-    void FlushOutput() const;
+    void FlushOutput();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
@@ -80,7 +79,7 @@ private:
     UniqueBitmap photograph_;
     // Lines appended during one handler, put into the output box in one go before
     // anything reads the box or the window is painted again.
-    mutable std::wstring pendingOutput_;
+    std::wstring pendingOutput_;
     MainWindow handlers_{*this};
 };
 

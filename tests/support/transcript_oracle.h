@@ -18,6 +18,8 @@ inline OracleTranscript ReckonTranscript(double start)
 {
     constexpr double int32Max = 2147483647.0;
     OracleTranscript result;
+    if (!(start >= 1))  // no transcript, and no end for the loop below
+        return result;
     if (start > int32Max) {
         result.overflows = true;
         return result;
