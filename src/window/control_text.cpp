@@ -15,6 +15,14 @@ std::wstring ReadText(HWND control)
     return text;
 }
 
+std::wstring_view ResourceText(HINSTANCE module, UINT id) noexcept
+{
+    // With no buffer, LoadString gives the address of the text inside the module.
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 && text ? std::wstring_view(text, static_cast<std::size_t>(length)) : std::wstring_view();
+}
+
 void WriteText(HWND control, std::wstring_view text)
 {
     if (!SetWindowTextW(control, std::wstring(text).c_str()))

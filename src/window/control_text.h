@@ -13,4 +13,8 @@ std::wstring ReadText(HWND control);
 // Replaces the whole text of a window or control. Throws WindowError.
 void WriteText(HWND control, std::wstring_view text);
 
+// A text of the module's string table, read in place: nothing is copied, so painting
+// can use it. Empty where the text is missing.
+std::wstring_view ResourceText(HINSTANCE module, UINT id) noexcept;
+
 }  // namespace zomerita::win

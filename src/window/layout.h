@@ -36,7 +36,6 @@ struct ControlLayout {
     ControlKind kind;
     UINT textId;  // 0: no text of its own
     int left, top, width, height;  // twips, from the top-left corner of the client area
-    COLORREF background;  // labels and button faces; CLR_INVALID: the system's
 };
 
 constexpr int ClientWidthTwips = 6930;
@@ -54,16 +53,17 @@ constexpr int FontPoints = 12;
 // In Tab order, which is creation order: output box, input box, "Изведи", "Чисти",
 // picture box. The labels take no focus.
 constexpr std::array<ControlLayout, 7> Controls{{
-    {OutputBoxId, ControlKind::OutputBox, 0, 120, 2880, 6735, 2895, CLR_INVALID},
-    {HeadingLabelId, ControlKind::Label, IDS_HEADING, 960, 0, 4575, 375, LabelBackground},
-    {PromptLabelId, ControlKind::Label, IDS_PROMPT, 3480, 840, 2175, 375, LabelBackground},
-    {InputBoxId, ControlKind::TextBox, 0, 5640, 840, 1215, 405, CLR_INVALID},
-    {ShowButtonId, ControlKind::Button, IDS_SHOW, 3480, 1800, 1815, 375, ShowButtonFace},
-    {ClearButtonId, ControlKind::Button, IDS_CLEAR, 5280, 2400, 1575, 375, ClearButtonFace},
+    {OutputBoxId, ControlKind::OutputBox, 0, 120, 2880, 6735, 2895},
+    {HeadingLabelId, ControlKind::Label, IDS_HEADING, 960, 0, 4575, 375},
+    {PromptLabelId, ControlKind::Label, IDS_PROMPT, 3480, 840, 2175, 375},
+    {InputBoxId, ControlKind::TextBox, 0, 5640, 840, 1215, 405},
+    {ShowButtonId, ControlKind::Button, IDS_SHOW, 3480, 1800, 1815, 375},
+    {ClearButtonId, ControlKind::Button, IDS_CLEAR, 5280, 2400, 1575, 375},
     // The photograph (187 x 150 pixels) plus a sunken border of 2 pixels on each side.
-    {PictureBoxId, ControlKind::Picture, 0, 120, 480, 2865, 2310, CLR_INVALID},
+    {PictureBoxId, ControlKind::Picture, 0, 120, 480, 2865, 2310},
 }};
 
+// The row of a control of the table.
 const ControlLayout& LayoutOf(ControlId id) noexcept;
 
 // A control's rectangle in client pixels at a given DPI.

@@ -1,7 +1,5 @@
 #include "owner_draw.h"
 
-#include <string>
-
 #include "gdi_handles.h"
 
 namespace zomerita::win {
@@ -10,16 +8,9 @@ namespace {
 // Between the button's edge and its focus rectangle.
 constexpr int FocusInset = 3;
 
-std::wstring TextOf(HWND control)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
-void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face)
+void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view caption) noexcept
 {
     const HDC dc = item.hDC;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -33,8 +24,7 @@ void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face)
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF previousColour =
         SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    const std::wstring text = TextOf(item.hwndItem);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textBounds,
+    DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &textBounds,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SetTextColor(dc, previousColour);
     SetBkMode(dc, previousMode);
@@ -46,7 +36,7 @@ void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face)
     }
 }
 
-void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture)
+void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture) noexcept
 {
     const RECT& target = item.rcItem;
     BITMAP size{};

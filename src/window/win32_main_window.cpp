@@ -338,10 +338,10 @@ void Win32MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) noexcept
 {
     switch (item.CtlID) {
     case ShowButtonId:
-        PaintButton(item, showFace_.get());
+        PaintButton(item, showFace_.get(), ResourceText(instance_, LayoutOf(ShowButtonId).textId));
         break;
     case ClearButtonId:
-        PaintButton(item, clearFace_.get());
+        PaintButton(item, clearFace_.get(), ResourceText(instance_, LayoutOf(ClearButtonId).textId));
         break;
     case PictureBoxId:
         PaintPicture(item, photograph_.get());
@@ -388,11 +388,10 @@ void Win32MainWindow::OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept
 
 std::wstring Win32MainWindow::LoadText(UINT id) const
 {
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(instance_, id, reinterpret_cast<LPWSTR>(&text), 0);
-    if (length <= 0 || !text)
+    const std::wstring_view text = ResourceText(instance_, id);
+    if (text.empty())
         throw WindowError("a text is missing from the program's resources");
-    return std::wstring(text, static_cast<std::size_t>(length));
+    return std::wstring(text);
 }
 
 }  // namespace zomerita::win
