@@ -9,6 +9,9 @@
 #define IDS_PROMPT 202
 #define IDS_SHOW 203
 #define IDS_CLEAR 204
+// Names that screen readers give the output box and the picture.
+#define IDS_OUTPUT_NAME 205
+#define IDS_PICTURE_NAME 206
 // The exercise statement, one string per line.
 #define IDS_STATEMENT_FIRST 210
 #define STATEMENT_LINE_COUNT 10

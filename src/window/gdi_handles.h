@@ -59,6 +59,7 @@ private:
 using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
+using UniquePen = UniqueGdiObject<HPEN>;
 
 // Selects an object into a device context and restores the previous one when it ends,
 // so that nothing is ever deleted while still selected.

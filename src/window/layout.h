@@ -27,9 +27,12 @@ enum ControlId : int {
     ShowButtonId,
     ClearButtonId,
     PictureBoxId,
+    OutputNameId,
 };
 
-enum class ControlKind { Label, TextBox, OutputBox, Button, Picture };
+// A spoken label is never shown: it only gives the control after it a name for screen
+// readers, which take a control's name from the label just before it.
+enum class ControlKind { Label, SpokenLabel, TextBox, OutputBox, Button, Picture };
 
 struct ControlLayout {
     ControlId id;
@@ -51,8 +54,10 @@ constexpr const wchar_t* FontFace = L"Times New Roman";
 constexpr int FontPoints = 12;
 
 // In Tab order, which is creation order: output box, input box, "Изведи", "Чисти",
-// picture box. The labels take no focus.
-constexpr std::array<ControlLayout, 7> Controls{{
+// picture box. The labels take no focus. The input box is named by the prompt before
+// it, the buttons by their captions, the picture by its own text, which it never shows.
+constexpr std::array<ControlLayout, 8> Controls{{
+    {OutputNameId, ControlKind::SpokenLabel, IDS_OUTPUT_NAME, 0, 0, 0, 0},
     {OutputBoxId, ControlKind::OutputBox, 0, 120, 2880, 6735, 2895},
     {HeadingLabelId, ControlKind::Label, IDS_HEADING, 960, 0, 4575, 375},
     {PromptLabelId, ControlKind::Label, IDS_PROMPT, 3480, 840, 2175, 375},
@@ -60,7 +65,7 @@ constexpr std::array<ControlLayout, 7> Controls{{
     {ShowButtonId, ControlKind::Button, IDS_SHOW, 3480, 1800, 1815, 375},
     {ClearButtonId, ControlKind::Button, IDS_CLEAR, 5280, 2400, 1575, 375},
     // The photograph (187 x 150 pixels) plus a sunken border of 2 pixels on each side.
-    {PictureBoxId, ControlKind::Picture, 0, 120, 480, 2865, 2310},
+    {PictureBoxId, ControlKind::Picture, IDS_PICTURE_NAME, 120, 480, 2865, 2310},
 }};
 
 // The row of a control of the table.

@@ -1,16 +1,66 @@
 #include "owner_draw.h"
 
+#include <algorithm>
+
 #include "gdi_handles.h"
 
 namespace zomerita::win {
 namespace {
 
-// Between the button's edge and its focus rectangle.
+// Between the button's edge and its focus mark.
 constexpr int FocusInset = 3;
+
+// The thickness of focus marks the user has chosen: one pixel unless set otherwise.
+SIZE FocusBorder() noexcept
+{
+    UINT width = 1;
+    UINT height = 1;
+    SystemParametersInfoW(SPI_GETFOCUSBORDERWIDTH, 0, &width, 0);
+    SystemParametersInfoW(SPI_GETFOCUSBORDERHEIGHT, 0, &height, 0);
+    return {static_cast<LONG>(std::max(width, 1u)), static_cast<LONG>(std::max(height, 1u))};
+}
+
+void Line(HDC dc, int fromX, int fromY, int toX, int toY) noexcept
+{
+    MoveToEx(dc, fromX, fromY, nullptr);
+    LineTo(dc, toX, toY);
+}
+
+// Dotted like the system's focus rectangle, but in a colour of its own: the system's
+// inverts what is under it, which leaves a faint mark on the red face.
+void DrawDottedFrame(HDC dc, const RECT& bounds, COLORREF colour, SIZE thickness) noexcept
+{
+    const LOGBRUSH brush{BS_SOLID, colour, 0};
+    const UniquePen pen(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr));
+    const SelectGuard selected(dc, pen.get());
+    for (int row = 0; row < thickness.cy; ++row) {
+        Line(dc, bounds.left, bounds.top + row, bounds.right, bounds.top + row);
+        Line(dc, bounds.left, bounds.bottom - 1 - row, bounds.right, bounds.bottom - 1 - row);
+    }
+    for (int column = 0; column < thickness.cx; ++column) {
+        Line(dc, bounds.left + column, bounds.top, bounds.left + column, bounds.bottom);
+        Line(dc, bounds.right - 1 - column, bounds.top, bounds.right - 1 - column, bounds.bottom);
+    }
+}
+
+// A solid frame just inside `bounds`, and returns what is left inside it.
+RECT DrawSolidFrame(HDC dc, const RECT& bounds, COLORREF colour, SIZE thickness) noexcept
+{
+    const UniqueBrush brush(CreateSolidBrush(colour));
+    const RECT inside{bounds.left + thickness.cx, bounds.top + thickness.cy, bounds.right - thickness.cx,
+                      bounds.bottom - thickness.cy};
+    const RECT strips[] = {{bounds.left, bounds.top, bounds.right, inside.top},
+                           {bounds.left, inside.bottom, bounds.right, bounds.bottom},
+                           {bounds.left, inside.top, inside.left, inside.bottom},
+                           {inside.right, inside.top, bounds.right, inside.bottom}};
+    for (const RECT& strip : strips)
+        FillRect(dc, &strip, brush.get());
+    return inside;
+}
 
 }  // namespace
 
-void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view caption) noexcept
+void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view caption, const Colours& colours) noexcept
 {
     const HDC dc = item.hDC;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -22,8 +72,7 @@ void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view capt
     if (pressed)
         OffsetRect(&textBounds, 1, 1);  // the caption sinks with the face
     const int previousMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF previousColour =
-        SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    const COLORREF previousColour = SetTextColor(dc, colours.buttonText);
     DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &textBounds,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SetTextColor(dc, previousColour);
@@ -32,25 +81,32 @@ void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view capt
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
         InflateRect(&focus, -FocusInset, -FocusInset);
-        DrawFocusRect(dc, &focus);
+        DrawDottedFrame(dc, focus, colours.focusMark, FocusBorder());
     }
 }
 
-void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture) noexcept
+void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, const Colours& colours) noexcept
 {
     const RECT& target = item.rcItem;
     BITMAP size{};
-    if (!picture || !GetObjectW(picture, sizeof size, &size)) {
+    if (picture && GetObjectW(picture, sizeof size, &size)) {
+        const MemoryDc source(item.hDC);
+        const SelectGuard selected(source.get(), picture);
+        const int previousMode = SetStretchBltMode(item.hDC, HALFTONE);
+        SetBrushOrgEx(item.hDC, 0, 0, nullptr);  // HALFTONE needs it reset
+        StretchBlt(item.hDC, target.left, target.top, target.right - target.left, target.bottom - target.top,
+                   source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+        SetStretchBltMode(item.hDC, previousMode);
+    } else {
         FillRect(item.hDC, &target, GetSysColorBrush(COLOR_BTNFACE));
-        return;
     }
-    const MemoryDc source(item.hDC);
-    const SelectGuard selected(source.get(), picture);
-    const int previousMode = SetStretchBltMode(item.hDC, HALFTONE);
-    SetBrushOrgEx(item.hDC, 0, 0, nullptr);  // HALFTONE needs it reset
-    StretchBlt(item.hDC, target.left, target.top, target.right - target.left, target.bottom - target.top,
-               source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-    SetStretchBltMode(item.hDC, previousMode);
+    // Over a photograph no one colour stands out everywhere: a dark line with a light
+    // one inside it does.
+    if (focused) {
+        const SIZE thickness = FocusBorder();
+        const RECT inside = DrawSolidFrame(item.hDC, target, colours.focusMark, thickness);
+        DrawSolidFrame(item.hDC, inside, colours.focusHalo, thickness);
+    }
 }
 
 }  // namespace zomerita::win

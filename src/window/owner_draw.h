@@ -4,14 +4,16 @@
 
 #include <string_view>
 
+#include "colours.h"
+
 namespace zomerita::win {
 
-// A push button in its face colour: raised, sunken while pressed, with the focus
-// rectangle while it has the focus. The DC already holds the button's font.
-void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view caption) noexcept;
+// A push button on its face: raised, sunken while pressed, with a dotted focus mark
+// while it has the focus. The DC already holds the button's font.
+void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view caption, const Colours& colours) noexcept;
 
 // A picture scaled to fill the item's rectangle (the control's client area, inside its
-// border); at 96 DPI it fits exactly.
-void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture) noexcept;
+// border; at 96 DPI it fits exactly), framed by a focus mark while it has the focus.
+void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, const Colours& colours) noexcept;
 
 }  // namespace zomerita::win

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <exception>
 #include <iterator>
 #include <utility>
@@ -29,6 +30,8 @@ ControlClass ClassOf(ControlKind kind) noexcept
     switch (kind) {
     case ControlKind::Label:
         return {L"STATIC", child | SS_CENTER | SS_NOPREFIX, 0};
+    case ControlKind::SpokenLabel:
+        return {L"STATIC", WS_CHILD | SS_NOPREFIX, 0};
     case ControlKind::TextBox:
         return {L"EDIT", child | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::OutputBox:
@@ -61,6 +64,33 @@ LRESULT CALLBACK OutputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(box, OutputBoxProc, id);
     return DefSubclassProc(box, message, wParam, lParam);
+}
+
+// A static control gets no word from the system when its focus changes: the picture
+// repaints itself then, to show or hide its focus mark.
+LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR)
+{
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS)
+        InvalidateRect(box, nullptr, FALSE);
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, PictureBoxProc, id);
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+// Where the frame is larger than the work area, its title bar and left edge stay on
+// it, so that the window can always be moved and closed with the mouse.
+RECT KeptOnWorkArea(RECT frame, const RECT& work) noexcept
+{
+    OffsetRect(&frame, std::max(0L, work.left - frame.left), std::max(0L, work.top - frame.top));
+    return frame;
+}
+
+RECT WorkAreaAround(const RECT& frame) noexcept
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
 }
 
 // Shows a text box from its first line with nothing selected.
@@ -98,6 +128,20 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance)
         throw WindowError("the main window could not be created");
     }
     HandleEvent([this] { handlers_.OnWindowLoad(); });
+}
+
+void Win32MainWindow::UseColours(const Colours& colours)
+{
+    UniqueBrush background = SolidBrush(colours.window);
+    UniqueBrush labelFace = SolidBrush(colours.labelFace);
+    UniqueBrush showFace = SolidBrush(colours.showFace);
+    UniqueBrush clearFace = SolidBrush(colours.clearFace);
+    colours_ = colours;
+    background_ = std::move(background);
+    labelFace_ = std::move(labelFace);
+    showFace_ = std::move(showFace);
+    clearFace_ = std::move(clearFace);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 Win32MainWindow::~Win32MainWindow()
@@ -223,6 +267,13 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_NEXTDLGCTL:
         OnNextDialogControl(wParam, lParam);
         return 0;
+    case WM_SYSCOLORCHANGE:
+        OnColoursChanged();
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            OnColoursChanged();
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -234,10 +285,7 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 bool Win32MainWindow::OnCreate() noexcept
 {
     try {
-        background_ = SolidBrush(WindowBackground);
-        labelBackground_ = SolidBrush(LabelBackground);
-        showFace_ = SolidBrush(ShowButtonFace);
-        clearFace_ = SolidBrush(ClearButtonFace);
+        UseColours(ChooseColours(HighContrastOn()));
         CreateControls();
         ApplyDpi(DpiOf(window_));
         // Into the box at its final size and font, so that the text is laid out once.
@@ -265,8 +313,9 @@ void Win32MainWindow::CreateControls()
     }
 
     const HWND output = Control(OutputBoxId);
-    if (!SetWindowSubclass(output, OutputBoxProc, 0, 0))
-        throw WindowError("the output box could not be subclassed");
+    if (!SetWindowSubclass(output, OutputBoxProc, 0, 0) ||
+        !SetWindowSubclass(Control(PictureBoxId), PictureBoxProc, 0, 0))
+        throw WindowError("a control could not be subclassed");
     // No transcript is ever cut: the largest limit there is.
     SendMessageW(output, EM_SETLIMITTEXT, 0, 0);
 }
@@ -297,13 +346,19 @@ void Win32MainWindow::CentreOnWorkArea() noexcept
 {
     const RECT frame =
         FrameForClient({ToPixels(ClientWidthTwips, dpi_), ToPixels(ClientHeightTwips, dpi_)}, Style, ExtendedStyle, dpi_);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
+    RECT current;
+    GetWindowRect(window_, &current);
+    const RECT work = WorkAreaAround(current);
     const int left = work.left + (work.right - work.left - frame.right) / 2;
     const int top = work.top + (work.bottom - work.top - frame.bottom) / 2;
-    SetWindowPos(window_, nullptr, left, top, frame.right, frame.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveFrame({left, top, left + frame.right, top + frame.bottom}, work);
+}
+
+void Win32MainWindow::MoveFrame(const RECT& frame, const RECT& work) noexcept
+{
+    const RECT kept = KeptOnWorkArea(frame, work);
+    SetWindowPos(window_, nullptr, kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::OnCommand(int id, int notification) noexcept
@@ -321,9 +376,9 @@ LRESULT Win32MainWindow::OnControlColour(HDC dc, HWND control) noexcept
 {
     const int id = GetDlgCtrlID(control);
     if (id == HeadingLabelId || id == PromptLabelId) {
-        SetBkColor(dc, LabelBackground);
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        return reinterpret_cast<LRESULT>(labelBackground_.get());
+        SetBkColor(dc, colours_.labelFace);
+        SetTextColor(dc, colours_.labelText);
+        return reinterpret_cast<LRESULT>(labelFace_.get());
     }
     if (id == OutputBoxId) {
         // A read-only box asks here, and would be grey: show it as an editable one.
@@ -338,13 +393,14 @@ void Win32MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) noexcept
 {
     switch (item.CtlID) {
     case ShowButtonId:
-        PaintButton(item, showFace_.get(), ResourceText(instance_, LayoutOf(ShowButtonId).textId));
-        break;
     case ClearButtonId:
-        PaintButton(item, clearFace_.get(), ResourceText(instance_, LayoutOf(ClearButtonId).textId));
+        // The caption as the table gives it, read in place: a paint allocates nothing.
+        PaintButton(item, (item.CtlID == ShowButtonId ? showFace_ : clearFace_).get(),
+                    ResourceText(instance_, LayoutOf(static_cast<ControlId>(item.CtlID)).textId),
+                    colours_);
         break;
     case PictureBoxId:
-        PaintPicture(item, photograph_.get());
+        PaintPicture(item, photograph_.get(), GetFocus() == item.hwndItem, colours_);
         break;
     default:
         break;
@@ -362,8 +418,7 @@ bool Win32MainWindow::OnEraseBackground(HDC dc) noexcept
 void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
 {
     HandleEvent([&] { ApplyDpi(dpi); });
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveFrame(suggested, WorkAreaAround(suggested));
 }
 
 void Win32MainWindow::OnActivate(bool active) noexcept
@@ -384,6 +439,15 @@ void Win32MainWindow::OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept
                                      : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
     if (next)
         SetFocus(next);
+}
+
+void Win32MainWindow::OnColoursChanged() noexcept
+{
+    // The common controls keep the system's colours too, and hear of a change only
+    // from their parent.
+    for (const ControlLayout& control : Controls)
+        SendMessageW(Control(control.id), WM_SYSCOLORCHANGE, 0, 0);
+    HandleEvent([this] { UseColours(ChooseColours(HighContrastOn())); });
 }
 
 std::wstring Win32MainWindow::LoadText(UINT id) const

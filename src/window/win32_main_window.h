@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "colours.h"
 #include "dpi.h"
 #include "gdi_handles.h"
 #include "layout.h"
@@ -36,6 +37,10 @@ public:
     HWND handle() const noexcept { return window_; }
     HWND Control(ControlId id) const noexcept { return GetDlgItem(window_, id); }
 
+    // Paints with these colours from now on. The window chooses them itself at start and
+    // whenever the system's colours or high contrast change. Throws WindowError.
+    void UseColours(const Colours& colours);
+
     std::wstring InputText() const override;
     void SetInputText(std::wstring_view text) override;
     void SetInputLimit(int characters) override;
@@ -53,12 +58,15 @@ private:
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
     void OnActivate(bool active) noexcept;
     void OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept;
+    void OnColoursChanged() noexcept;
     bool OnEraseBackground(HDC dc) noexcept;
 
     void CreateControls();
     void ShowStatement();
     void ApplyDpi(int dpi);
     void CentreOnWorkArea() noexcept;
+    // Moves the frame there, keeping its title bar and left edge on the work area.
+    void MoveFrame(const RECT& frame, const RECT& work) noexcept;
     std::wstring LoadText(UINT id) const;
 
     // Runs a handler: whatever it throws is reported to the user here and goes no further.
@@ -72,8 +80,9 @@ private:
     std::exception_ptr creationError_;
     int dpi_ = DefaultDpi;
     UniqueFont font_;
+    Colours colours_{};
     UniqueBrush background_;
-    UniqueBrush labelBackground_;
+    UniqueBrush labelFace_;
     UniqueBrush showFace_;
     UniqueBrush clearFace_;
     UniqueBitmap photograph_;

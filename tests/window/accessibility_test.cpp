@@ -1,0 +1,196 @@
+// What a student who does not see the window as designed gets: names for a screen
+// reader, text that stays readable under any colour scheme, and visible focus marks.
+// Colours are read back from the screen and judged by their contrast ratio.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "colours.h"
+#include "layout.h"
+#include "open_window.h"
+#include "user_input.h"
+
+namespace zomerita::win {
+namespace {
+
+// The contrast ratio of two colours as accessibility guidelines define it: 1 to 21.
+double Luminance(COLORREF colour)
+{
+    const auto linear = [](BYTE channel) {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
+           0.0722 * linear(GetBValue(colour));
+}
+
+double Contrast(COLORREF first, COLORREF second)
+{
+    const double lighter = std::max(Luminance(first), Luminance(second));
+    const double darker = std::min(Luminance(first), Luminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The pixels of a control as the screen shows them, row by row.
+std::vector<COLORREF> PixelsOf(HWND control)
+{
+    RECT bounds;
+    GetWindowRect(control, &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP copy = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HGDIOBJ previous = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY);
+    GdiFlush();
+    const auto* const first = static_cast<const RGBQUAD*>(bits);
+    std::vector<COLORREF> pixels;
+    for (const RGBQUAD* pixel = first; pixel != first + width * height; ++pixel)
+        pixels.push_back(RGB(pixel->rgbRed, pixel->rgbGreen, pixel->rgbBlue));
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(copy);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// How well a control's text stands out from its face: the face is the colour at the
+// control's centre-left edge, the text the pixel that differs most from it.
+double TextContrastOf(HWND control)
+{
+    const std::vector<COLORREF> pixels = PixelsOf(control);
+    RECT bounds;
+    GetWindowRect(control, &bounds);
+    const int width = bounds.right - bounds.left;
+    const COLORREF face = pixels[static_cast<std::size_t>((bounds.bottom - bounds.top) / 2 * width + 4)];
+    double best = 1;
+    for (const COLORREF pixel : pixels)
+        best = std::max(best, Contrast(pixel, face));
+    return best;
+}
+
+// A dark scheme of the system's colours for the life of the object, as another
+// program (or the user) sets it; the colours come back when it ends.
+class DarkScheme {
+public:
+    DarkScheme()
+    {
+        for (std::size_t i = 0; i < std::size(elements_); ++i)
+            saved_[i] = GetSysColor(elements_[i]);
+        const COLORREF dark[] = {RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 255, 255)};
+        SetSysColors(static_cast<int>(std::size(elements_)), elements_, dark);
+    }
+    DarkScheme(const DarkScheme&) = delete;
+    DarkScheme& operator=(const DarkScheme&) = delete;
+    ~DarkScheme() { SetSysColors(static_cast<int>(std::size(elements_)), elements_, saved_); }
+
+private:
+    const int elements_[4] = {COLOR_WINDOW, COLOR_BTNFACE, COLOR_WINDOWTEXT, COLOR_BTNTEXT};
+    COLORREF saved_[4] = {};
+};
+
+class Accessible : public OpenWindow {
+protected:
+    static void SetUpTestSuite() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    static void TearDownTestSuite() { CoUninitialize(); }
+
+    // The name a screen reader gives a control, through the system's accessibility proxy.
+    std::wstring SpokenNameOf(ControlId id) const
+    {
+        IAccessible* accessible = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(Control(id), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                              reinterpret_cast<void**>(&accessible))))
+            return L"(no accessible object)";
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        std::wstring result = L"(no name)";
+        if (accessible->get_accName(self, &name) == S_OK && name)
+            result.assign(name, SysStringLen(name));
+        SysFreeString(name);
+        accessible->Release();
+        return result;
+    }
+};
+
+TEST_F(Accessible, EveryFocusStopHasASpokenName)
+{
+    EXPECT_EQ(SpokenNameOf(OutputBoxId), L"Редицата стъпка по стъпка");
+    EXPECT_EQ(SpokenNameOf(InputBoxId), L"Естествено число:");
+    EXPECT_EQ(SpokenNameOf(ShowButtonId), L"Изведи");
+    EXPECT_EQ(SpokenNameOf(ClearButtonId), L"Чисти");
+    EXPECT_EQ(SpokenNameOf(PictureBoxId), L"Снимка: червен висящ мост над залив");
+}
+
+TEST_F(Accessible, TextOnTheFacesStaysReadableUnderADarkScheme)
+{
+    const DarkScheme dark;
+    Pump();
+    for (const ControlId id : {HeadingLabelId, PromptLabelId, ShowButtonId, ClearButtonId}) {
+        const double contrast = TextContrastOf(Control(id));
+        std::printf("dark scheme: control %d, text contrast %.2f:1\n", id, contrast);
+        EXPECT_GE(contrast, 4.5) << "control " << id;
+    }
+}
+
+TEST_F(Accessible, HighContrastPaintsWithTheSystemColoursAndSwitchesBackExactly)
+{
+    const DarkScheme dark;
+    window_->UseColours(ChooseColours(true));
+    Pump();
+    EXPECT_EQ(ColourAt(2, 2), GetSysColor(COLOR_WINDOW)) << "window background";
+    EXPECT_EQ(ColourAt(BoundsOf(HeadingLabelId).left + 3, 3), GetSysColor(COLOR_WINDOW)) << "heading";
+    EXPECT_EQ(ColourAt(BoundsOf(ShowButtonId).left + 5, BoundsOf(ShowButtonId).top + 5), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(ColourAt(BoundsOf(ClearButtonId).left + 5, BoundsOf(ClearButtonId).top + 5), GetSysColor(COLOR_BTNFACE));
+    for (const ControlId id : {HeadingLabelId, PromptLabelId, ShowButtonId, ClearButtonId}) {
+        const double contrast = TextContrastOf(Control(id));
+        std::printf("high contrast, dark scheme: control %d, text contrast %.2f:1\n", id, contrast);
+        EXPECT_GE(contrast, 4.5) << "control " << id;
+    }
+
+    window_->UseColours(ChooseColours(false));
+    Pump();
+    EXPECT_EQ(ColourAt(2, 2), WindowBackground);
+    EXPECT_EQ(ColourAt(BoundsOf(HeadingLabelId).left + 3, 3), LabelBackground);
+    EXPECT_EQ(ColourAt(BoundsOf(PromptLabelId).left + 3, BoundsOf(PromptLabelId).top + 3), LabelBackground);
+    EXPECT_EQ(ColourAt(BoundsOf(ShowButtonId).left + 5, BoundsOf(ShowButtonId).top + 5), ShowButtonFace);
+    EXPECT_EQ(ColourAt(BoundsOf(ClearButtonId).left + 5, BoundsOf(ClearButtonId).top + 5), ClearButtonFace);
+}
+
+TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)
+{
+    // From the output box, Tab visits the input box, then the two buttons and the picture.
+    test_support::PressKey(VK_TAB);
+    Pump();
+    for (const ControlId id : {ShowButtonId, ClearButtonId, PictureBoxId}) {
+        const std::vector<COLORREF> before = PixelsOf(Control(id));
+        test_support::PressKey(VK_TAB);
+        Pump();
+        ASSERT_EQ(GetFocus(), Control(id));
+        const std::vector<COLORREF> after = PixelsOf(Control(id));
+        double strongest = 1;
+        for (std::size_t i = 0; i < after.size(); ++i)
+            strongest = std::max(strongest, Contrast(before[i], after[i]));
+        std::printf("focus mark on control %d: %.2f:1 against what was under it\n", id, strongest);
+        EXPECT_GE(strongest, 3.0) << "control " << id;
+    }
+    // And it goes when the focus leaves.
+    const std::vector<COLORREF> focused = PixelsOf(Control(PictureBoxId));
+    test_support::PressKey(VK_TAB);
+    Pump();
+    EXPECT_NE(PixelsOf(Control(PictureBoxId)), focused);
+}
+
+}  // namespace
+}  // namespace zomerita::win
