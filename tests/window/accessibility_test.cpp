@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "colours.h"
+#include "gdi_handles.h"
 #include "layout.h"
 #include "open_window.h"
 #include "user_input.h"
@@ -147,6 +148,7 @@ TEST_F(Accessible, TextOnTheFacesStaysReadableUnderADarkScheme)
 TEST_F(Accessible, HighContrastPaintsWithTheSystemColoursAndSwitchesBackExactly)
 {
     const DarkScheme dark;
+    const int gdiObjects = LiveGdiObjects();
     window_->UseColours(ChooseColours(true));
     Pump();
     EXPECT_EQ(ColourAt(2, 2), GetSysColor(COLOR_WINDOW)) << "window background";
@@ -166,6 +168,7 @@ TEST_F(Accessible, HighContrastPaintsWithTheSystemColoursAndSwitchesBackExactly)
     EXPECT_EQ(ColourAt(BoundsOf(PromptLabelId).left + 3, BoundsOf(PromptLabelId).top + 3), LabelBackground);
     EXPECT_EQ(ColourAt(BoundsOf(ShowButtonId).left + 5, BoundsOf(ShowButtonId).top + 5), ShowButtonFace);
     EXPECT_EQ(ColourAt(BoundsOf(ClearButtonId).left + 5, BoundsOf(ClearButtonId).top + 5), ClearButtonFace);
+    EXPECT_EQ(LiveGdiObjects(), gdiObjects) << "the brushes of each scheme replace the last ones";
 }
 
 TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)

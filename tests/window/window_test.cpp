@@ -98,6 +98,13 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     };
     placed(frame.left, frame.right, work.left, work.right);
     placed(frame.top, frame.bottom, work.top, work.bottom);
+    // The same after a change of DPI, whatever place the system suggests.
+    RECT suggested = frame;
+    OffsetRect(&suggested, work.left - 30 - frame.left, work.top - 40 - frame.top);
+    SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(ExpectedDpi(), ExpectedDpi()), reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(Main(), &frame);
+    EXPECT_EQ(frame.left, work.left);
+    EXPECT_EQ(frame.top, work.top);
 
     wchar_t caption[100];
     GetWindowTextW(Main(), caption, 100);
