@@ -1,6 +1,6 @@
 // The least a Win32 program can do to put a window on the screen: one class, one
 // overlapped window with the program's client size and frame style, no controls, no
-// resources, no COM. window_benchmark starts it the same way as the program, so the
+// resources, no COM. startup_benchmark starts it the same way as the program, so the
 // difference between their start-ups is what the program's own window costs.
 
 // As the program is built (its library's definitions do not reach this target): the

@@ -1,0 +1,327 @@
+// Start-up of a program against a reference program (scripts/measure gives the program
+// and bench/bare_window.exe): both started in turn with CreateProcessW, each timed until
+// its main window exists, until the window is visible, until input idle and until the
+// window's first complete paint on the screen; then their peak working set and module
+// count, just before they are closed with WM_CLOSE. Prints rows of the table that
+// scripts/measure puts together.
+//
+//   startup_benchmark PROGRAM REFERENCE
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gdi_handles.h"
+#include "measuring.h"
+
+namespace zomerita::bench {
+namespace {
+
+constexpr int StartupRuns = 10;
+constexpr double StartupGoal = 1.2;
+// The screen must stay unchanged this long before its image is taken as final. Shorter
+// than the caret's blink (500 ms), so that a blinking caret is never taken for painting.
+constexpr double QuietMilliseconds = 300;
+constexpr double LongestStartupMilliseconds = 20000;
+constexpr DWORD LongestCloseMilliseconds = 10000;
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const noexcept { CloseHandle(handle); }
+};
+
+// A program started with CreateProcessW; still running when this ends (after a failed
+// measurement), it is terminated, so that nothing is left behind.
+class StartedProgram {
+public:
+    explicit StartedProgram(const std::wstring& path)
+    {
+        std::wstring commandLine = L"\"" + path + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &started))
+            throw std::runtime_error("cannot start " + Utf8(path));
+        process_.reset(started.hProcess);
+        CloseHandle(started.hThread);
+        id_ = started.dwProcessId;
+    }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+    ~StartedProgram()
+    {
+        if (Running()) {
+            TerminateProcess(process(), 1);
+            WaitForSingleObject(process(), LongestCloseMilliseconds);
+        }
+    }
+
+    HANDLE process() const noexcept { return process_.get(); }
+    DWORD id() const noexcept { return id_; }
+    bool Running() const noexcept { return WaitForSingleObject(process(), 0) == WAIT_TIMEOUT; }
+
+    // Closes the window as its close box does, and waits for the program to end.
+    DWORD CloseAndWait(HWND window) const
+    {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process(), LongestCloseMilliseconds) != WAIT_OBJECT_0)
+            throw std::runtime_error("a program did not end after WM_CLOSE");
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process(), &exitCode);
+        return exitCode;
+    }
+
+private:
+    std::unique_ptr<void, HandleCloser> process_;
+    DWORD id_ = 0;
+};
+
+struct MainWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK TakeIfMainWindow(HWND window, LPARAM context) noexcept
+{
+    auto& search = *reinterpret_cast<MainWindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[8];
+    GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    if (owner != search.processId || GetWindow(window, GW_OWNER) || std::wstring_view(className) == L"IME")
+        return TRUE;  // go on
+    search.found = window;
+    return FALSE;
+}
+
+// The process's top-level window without an owner, shown or not: its main window,
+// which exists from the start of its CreateWindowEx. The input method window that
+// the system may make for the process does not count.
+HWND MainWindowOf(DWORD processId) noexcept
+{
+    MainWindowSearch search{processId, nullptr};
+    EnumWindows(TakeIfMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The pixels of a rectangle of the screen, read back with BitBlt: what the user sees,
+// whichever process painted it and whenever the system put it on the screen.
+class ScreenImage {
+public:
+    // Reads the rectangle again; true if anything differs from the previous reading.
+    bool Update(const RECT& bounds)
+    {
+        const int width = bounds.right - bounds.left;
+        const int height = bounds.bottom - bounds.top;
+        if (width != width_ || height != height_)
+            Resize(width, height);
+        {
+            const win::SelectGuard selected(memory_.get(), bitmap_.get());
+            BitBlt(memory_.get(), 0, 0, width, height, screen_.get(), bounds.left, bounds.top, SRCCOPY);
+        }
+        GdiFlush();  // the bits are complete before they are read
+        const auto* const first = static_cast<const std::uint32_t*>(bits_);
+        const bool changed = !EqualRect(&bounds, &bounds_) || !std::equal(previous_.begin(), previous_.end(), first);
+        previous_.assign(first, first + previous_.size());
+        bounds_ = bounds;
+        return changed;
+    }
+
+private:
+    void Resize(int width, int height)
+    {
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = width;
+        format.bmiHeader.biHeight = -height;  // top-down
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        bitmap_.reset(CreateDIBSection(screen_.get(), &format, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        if (!bitmap_)
+            throw std::runtime_error("no bitmap for reading the screen");
+        width_ = width;
+        height_ = height;
+        previous_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    }
+
+    ScreenDc screen_;
+    win::MemoryDc memory_{screen_.get()};
+    win::UniqueBitmap bitmap_;
+    void* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    RECT bounds_{};
+    std::vector<std::uint32_t> previous_;
+};
+
+// A program's start as seen from outside, in milliseconds from just before CreateProcessW.
+struct Startup {
+    double created = 0;    // its main window existed
+    double visible = 0;    // its main window was visible
+    double painted = 0;    // the window's pixels on the screen were final
+    double inputIdle = 0;  // WaitForInputIdle returned
+    double readInterval = 0;  // between two readings of the screen, on average
+    double peakWorkingSet = 0;
+    DWORD modules = 0;
+};
+
+double PeakWorkingSetOf(HANDLE process)
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(process, &counters, sizeof counters))
+        throw std::runtime_error("GetProcessMemoryInfo failed");
+    return static_cast<double>(counters.PeakWorkingSetSize);
+}
+
+DWORD ModuleCountOf(HANDLE process) noexcept
+{
+    DWORD bytes = 0;
+    HMODULE first;
+    return EnumProcessModules(process, &first, sizeof first, &bytes) ? bytes / sizeof(HMODULE) : 0;
+}
+
+// Watches a starting program until WaitForInputIdle has returned and its window's
+// pixels on the screen have stayed unchanged for QuietMilliseconds. The first complete
+// paint is the reading of the screen in which the final image first appeared, so it
+// is known to within one reading. Returns the program's main window.
+HWND WatchUntilSettled(const StartedProgram& program, const Stopwatch& sinceStart, Startup& startup)
+{
+    HWND window = nullptr;
+    bool visible = false;
+    bool inputIdle = false;
+    ScreenImage image;
+    int readings = 0;
+    for (;; Sleep(1)) {  // about once a millisecond, plus the time to read the screen
+        if (!program.Running())
+            throw std::runtime_error("a program ended during its start-up");
+        if (sinceStart.Milliseconds() > LongestStartupMilliseconds)
+            throw std::runtime_error("a program's window did not settle in time");
+        if (!inputIdle && (inputIdle = WaitForInputIdle(program.process(), 0) == 0))
+            startup.inputIdle = sinceStart.Milliseconds();
+        if (!window && (window = MainWindowOf(program.id())))
+            startup.created = sinceStart.Milliseconds();
+        if (window && !visible && (visible = IsWindowVisible(window)))
+            startup.visible = sinceStart.Milliseconds();
+        if (!visible)
+            continue;
+        RECT bounds;
+        GetWindowRect(window, &bounds);
+        const bool changed = image.Update(bounds);
+        const double read = sinceStart.Milliseconds();
+        ++readings;
+        if (changed) {
+            startup.painted = read;
+        } else if (inputIdle && read - startup.painted >= QuietMilliseconds) {
+            startup.readInterval = (read - startup.visible) / readings;
+            return window;
+        }
+    }
+}
+
+// One start of a program: watched until its window has settled, its peak memory taken,
+// then closed as the user closes it.
+Startup MeasureStartup(const std::wstring& path)
+{
+    Startup startup;
+    const Stopwatch sinceStart;
+    const StartedProgram program(path);
+    const HWND window = WatchUntilSettled(program, sinceStart, startup);
+
+    startup.peakWorkingSet = PeakWorkingSetOf(program.process());
+    startup.modules = ModuleCountOf(program.process());
+    if (const DWORD exitCode = program.CloseAndWait(window))
+        throw std::runtime_error(Format("%s ended with exit code %lu", Utf8(path).c_str(), exitCode));
+    return startup;
+}
+
+std::string FileName(const std::wstring& path)
+{
+    return Utf8(path.substr(path.find_last_of(L"\\/") + 1));
+}
+
+// Decimal megabytes, as the size of the program is given in decimal kilobytes.
+std::string Megabytes(double bytes)
+{
+    return Format("%.1f MB", bytes / 1e6);
+}
+
+void PrintStartupRows(const std::vector<Startup>& programRuns, const std::vector<Startup>& referenceRuns,
+                      const std::string& reference)
+{
+    const auto row = [&](const char* measure, auto field, auto show, std::optional<double> goal = std::nullopt) {
+        const double value = MedianOf(programRuns, field);
+        const double referenceValue = MedianOf(referenceRuns, field);
+        PrintRow(measure, show(value), reference + ": " + show(referenceValue), value / referenceValue, goal);
+    };
+    row("Start-up to the first complete paint", [](const Startup& s) { return s.painted; }, Milliseconds,
+        StartupGoal);
+    row("Start-up to input idle and a visible window",
+        [](const Startup& s) { return std::max(s.inputIdle, s.visible); }, Milliseconds);
+    row("Start-up to a visible window", [](const Startup& s) { return s.visible; }, Milliseconds);
+    row("Start-up to the main window's creation (its handle exists)", [](const Startup& s) { return s.created; },
+        Milliseconds);
+    row("Peak working set (PeakWorkingSetSize, before WM_CLOSE)",
+        [](const Startup& s) { return s.peakWorkingSet; }, Megabytes);
+}
+
+int Run(const std::wstring& program, const std::wstring& reference)
+{
+    // One start of each first, not kept: it reads the files from the disk.
+    MeasureStartup(program);
+    MeasureStartup(reference);
+    std::vector<Startup> programRuns;
+    std::vector<Startup> referenceRuns;
+    for (int run = 0; run < StartupRuns; ++run) {
+        programRuns.push_back(MeasureStartup(program));
+        referenceRuns.push_back(MeasureStartup(reference));
+    }
+    PrintStartupRows(programRuns, referenceRuns, FileName(reference));
+
+    const auto readInterval = [](const Startup& s) { return s.readInterval; };
+    const auto modules = [](const Startup& s) { return s.modules; };
+    std::printf("- Start-up: medians of %d starts of each, taking turns, after one start of each not kept. The first "
+                "complete paint is the first reading of the window's rectangle on the screen (BitBlt from the screen "
+                "DC) that equals every reading of the next %.0f ms; the screen was read every %.1f ms (%s) and %.1f ms "
+                "(%s).\n",
+                StartupRuns, QuietMilliseconds, MedianOf(programRuns, readInterval), FileName(program).c_str(),
+                MedianOf(referenceRuns, readInterval), FileName(reference).c_str());
+    std::printf("- Modules loaded when the window had settled: %.0f (%s), %.0f (%s).\n", MedianOf(programRuns, modules),
+                FileName(program).c_str(), MedianOf(referenceRuns, modules), FileName(reference).c_str());
+    return 0;
+}
+
+// This console program has a narrow main, so its arguments come in the ANSI code page;
+// the paths scripts/measure gives are plain ASCII.
+std::wstring Wide(const char* text)
+{
+    const int size = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, result.data(), size);
+    result.resize(static_cast<std::size_t>(size > 0 ? size - 1 : 0));
+    return result;
+}
+
+}  // namespace
+}  // namespace zomerita::bench
+
+int main(int argumentCount, char** arguments)
+{
+    if (argumentCount != 3) {
+        std::fputs("usage: startup_benchmark PROGRAM REFERENCE\n", stderr);
+        return 2;
+    }
+    return zomerita::bench::MeasuringMain("startup_benchmark", [&] {
+        return zomerita::bench::Run(zomerita::bench::Wide(arguments[1]), zomerita::bench::Wide(arguments[2]));
+    });
+}
