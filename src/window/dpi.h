@@ -6,6 +6,12 @@ namespace zomerita::win {
 
 constexpr int DefaultDpi = 96;
 
+// Sent from Windows 8.1 on; the headers declare it only for programs that require 7 or
+// later, and this one runs from Vista (where the message never comes).
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 // The window's DPI: per monitor where Windows knows it (10 version 1607 and later),
 // else the system's.
 int DpiOf(HWND window) noexcept;

@@ -110,12 +110,6 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance)
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = ClassName;
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZOMERITA), IMAGE_ICON,
-                                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                                      LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZOMERITA), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                                        LR_SHARED));
     WNDCLASSEXW registered{};
     if (!GetClassInfoExW(instance, ClassName, &registered) && !RegisterClassExW(&windowClass))
         throw WindowError("the window class could not be registered");
@@ -340,6 +334,7 @@ void Win32MainWindow::ApplyDpi(int dpi)
     }
     // The controls hold the new font now; the old one may go.
     font_ = std::move(font);
+    icon_.Apply(window_, dpi);
 }
 
 void Win32MainWindow::CentreOnWorkArea() noexcept

@@ -12,6 +12,8 @@
 #include "layout.h"
 #include "main_window.h"
 #include "main_window_controls.h"
+#include "resource_ids.h"
+#include "window_icon.h"
 
 namespace zomerita::win {
 
@@ -86,6 +88,7 @@ private:
     UniqueBrush showFace_;
     UniqueBrush clearFace_;
     UniqueBitmap photograph_;
+    WindowIcon icon_{instance_, MAKEINTRESOURCEW(IDI_ZOMERITA)};
     // Lines appended during one handler, put into the output box in one go before
     // anything reads the box or the window is painted again.
     std::wstring pendingOutput_;

@@ -134,6 +134,61 @@ TEST_F(OpenWindow, ThePictureBoxShowsThePhotograph)
     EXPECT_GT(GetBValue(water), GetRValue(water) + 40);
 }
 
+// The size, in pixels, of the icon the window shows for ICON_BIG or ICON_SMALL.
+SIZE WindowIconSize(HWND window, WPARAM which)
+{
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return {0, 0};
+    BITMAP colour{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof colour, &colour);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    // A monochrome icon's mask holds both halves, one above the other.
+    return {colour.bmWidth, info.hbmColor ? colour.bmHeight : colour.bmHeight / 2};
+}
+
+// What Windows asks an icon to be at a DPI: the metric for that DPI where there is one.
+SIZE MetricIconSize(bool small, int dpi)
+{
+    using ForDpi = int(WINAPI*)(int, UINT);
+    const auto forDpi = reinterpret_cast<ForDpi>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    const int x = small ? SM_CXSMICON : SM_CXICON;
+    const int y = small ? SM_CYSMICON : SM_CYICON;
+    if (forDpi)
+        return {forDpi(x, static_cast<UINT>(dpi)), forDpi(y, static_cast<UINT>(dpi))};
+    return {GetSystemMetrics(x), GetSystemMetrics(y)};
+}
+
+::testing::AssertionResult SameSize(SIZE got, SIZE wanted)
+{
+    if (got.cx == wanted.cx && got.cy == wanted.cy)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "got " << got.cx << "x" << got.cy << ", wanted " << wanted.cx << "x"
+                                         << wanted.cy;
+}
+
+TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
+{
+    const int dpi = ExpectedDpi();
+    EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), MetricIconSize(false, dpi))) << "big icon at " << dpi;
+    EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_SMALL), MetricIconSize(true, dpi))) << "small icon at " << dpi;
+    if (dpi == 144) {
+        EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), {48, 48})) << "the 48-pixel image at 144 DPI";
+    }
+
+    // Moved to a monitor of another DPI, the window loads the icons for that one.
+    const int other = dpi == 144 ? 96 : 144;
+    RECT frame;
+    GetWindowRect(Main(), &frame);
+    SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&frame));
+    EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), MetricIconSize(false, other))) << "big icon at " << other;
+    EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_SMALL), MetricIconSize(true, other)))
+        << "small icon at " << other;
+}
+
 TEST_F(OpenWindow, EveryControlShowsTimesNewRoman12PointCyrillic)
 {
     for (const ControlLayout& layout : Controls) {
