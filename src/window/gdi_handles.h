@@ -6,17 +6,26 @@
 
 namespace zomerita::win {
 
-// How many GDI objects the program owns at this moment: where the platform does not
-// count a process's GDI objects, this is how a leak shows.
+// How many GDI objects (icons included: each holds two bitmaps) the program owns at
+// this moment: where the platform does not count a process's GDI objects, this is how
+// a leak shows.
 inline int& LiveGdiObjects() noexcept
 {
     static int live = 0;
     return live;
 }
 
-// Owns one GDI object (font, brush, bitmap) and deletes it once. Move-only, so a copy
-// can never delete it twice.
-template <class Handle>
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const noexcept { DeleteObject(object); }
+};
+
+struct DestroyIconObject {
+    void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
+};
+
+// Owns one GDI object (font, brush, bitmap, pen, or an icon made for this process) and
+// destroys it once. Move-only, so a copy can never destroy it twice.
+template <class Handle, class Destroy = DeleteGdiObject>
 class UniqueGdiObject {
 public:
     UniqueGdiObject() noexcept = default;
@@ -44,7 +53,7 @@ public:
     void reset(Handle handle = nullptr) noexcept
     {
         if (handle_) {
-            DeleteObject(handle_);
+            Destroy()(handle_);
             --LiveGdiObjects();
         }
         if (handle)
@@ -60,6 +69,7 @@ using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniquePen = UniqueGdiObject<HPEN>;
+using UniqueIcon = UniqueGdiObject<HICON, DestroyIconObject>;
 
 // Selects an object into a device context and restores the previous one when it ends,
 // so that nothing is ever deleted while still selected.

@@ -2,37 +2,9 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "gdi_handles.h"
 
 namespace zomerita::win {
-
-// Owns one icon made for this process (not a shared one) and destroys it once.
-class UniqueIcon {
-public:
-    UniqueIcon() noexcept = default;
-    explicit UniqueIcon(HICON icon) noexcept : icon_(icon) {}
-    UniqueIcon(UniqueIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-    UniqueIcon& operator=(UniqueIcon&& other) noexcept
-    {
-        if (this != &other)
-            reset(std::exchange(other.icon_, nullptr));
-        return *this;
-    }
-    UniqueIcon(const UniqueIcon&) = delete;
-    UniqueIcon& operator=(const UniqueIcon&) = delete;
-    ~UniqueIcon() { reset(); }
-
-    HICON get() const noexcept { return icon_; }
-    void reset(HICON icon = nullptr) noexcept
-    {
-        if (icon_)
-            DestroyIcon(icon_);
-        icon_ = icon;
-    }
-
-private:
-    HICON icon_ = nullptr;
-};
 
 // The icon size Windows asks for at a DPI: SM_CXICON or SM_CXSMICON, per monitor
 // where Windows knows it (10 version 1607 and later), else the system's.
