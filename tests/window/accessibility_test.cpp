@@ -109,7 +109,9 @@ protected:
     std::wstring SpokenNameOf(ControlId id) const
     {
         IAccessible* accessible = nullptr;
-        if (FAILED(AccessibleObjectFromWindow(Control(id), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+        // The IID from the header, not from an import library: with x86-64's, linking
+        // oleacc before uuid makes &IID_IAccessible a code thunk's address.
+        if (FAILED(AccessibleObjectFromWindow(Control(id), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                               reinterpret_cast<void**>(&accessible))))
             return L"(no accessible object)";
         VARIANT self{};
