@@ -2,22 +2,30 @@
 
 #include <algorithm>
 
+#include "dpi.h"
 #include "gdi_handles.h"
 
 namespace zomerita::win {
 namespace {
 
-// Between the button's edge and its focus mark.
+// Between the button's edge and its focus mark, in pixels at 96 DPI.
 constexpr int FocusInset = 3;
 
-// The thickness of focus marks the user has chosen: one pixel unless set otherwise.
-SIZE FocusBorder() noexcept
+int ScaledFromDefault(int pixels, int dpi) noexcept
+{
+    return MulDiv(pixels, dpi, DefaultDpi);
+}
+
+// The thickness of focus marks the user has chosen (one pixel at 96 DPI unless set
+// otherwise), at the window's DPI.
+SIZE FocusBorder(int dpi) noexcept
 {
     UINT width = 1;
     UINT height = 1;
     SystemParametersInfoW(SPI_GETFOCUSBORDERWIDTH, 0, &width, 0);
     SystemParametersInfoW(SPI_GETFOCUSBORDERHEIGHT, 0, &height, 0);
-    return {static_cast<LONG>(std::max(width, 1u)), static_cast<LONG>(std::max(height, 1u))};
+    return {ScaledFromDefault(static_cast<int>(std::max(width, 1u)), dpi),
+            ScaledFromDefault(static_cast<int>(std::max(height, 1u)), dpi)};
 }
 
 void Line(HDC dc, int fromX, int fromY, int toX, int toY) noexcept
@@ -60,7 +68,8 @@ RECT DrawSolidFrame(HDC dc, const RECT& bounds, COLORREF colour, SIZE thickness)
 
 }  // namespace
 
-void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view caption, const Colours& colours) noexcept
+void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view caption, const Colours& colours,
+                 int dpi) noexcept
 {
     const HDC dc = item.hDC;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -80,12 +89,14 @@ void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view capt
 
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
-        InflateRect(&focus, -FocusInset, -FocusInset);
-        DrawDottedFrame(dc, focus, colours.focusMark, FocusBorder());
+        const int inset = ScaledFromDefault(FocusInset, dpi);
+        InflateRect(&focus, -inset, -inset);
+        DrawDottedFrame(dc, focus, colours.focusMark, FocusBorder(dpi));
     }
 }
 
-void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, const Colours& colours) noexcept
+void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, const Colours& colours,
+                  int dpi) noexcept
 {
     const RECT& target = item.rcItem;
     BITMAP size{};
@@ -103,7 +114,7 @@ void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, con
     // Over a photograph no one colour stands out everywhere: a dark line with a light
     // one inside it does.
     if (focused) {
-        const SIZE thickness = FocusBorder();
+        const SIZE thickness = FocusBorder(dpi);
         const RECT inside = DrawSolidFrame(item.hDC, target, colours.focusMark, thickness);
         DrawSolidFrame(item.hDC, inside, colours.focusHalo, thickness);
     }

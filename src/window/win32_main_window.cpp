@@ -392,10 +392,10 @@ void Win32MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) noexcept
         // The caption as the table gives it, read in place: a paint allocates nothing.
         PaintButton(item, (item.CtlID == ShowButtonId ? showFace_ : clearFace_).get(),
                     ResourceText(instance_, LayoutOf(static_cast<ControlId>(item.CtlID)).textId),
-                    colours_);
+                    colours_, dpi_);
         break;
     case PictureBoxId:
-        PaintPicture(item, photograph_.get(), GetFocus() == item.hwndItem, colours_);
+        PaintPicture(item, photograph_.get(), GetFocus() == item.hwndItem, colours_, dpi_);
         break;
     default:
         break;
@@ -414,17 +414,22 @@ void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
 {
     HandleEvent([&] { ApplyDpi(dpi); });
     MoveFrame(suggested, WorkAreaAround(suggested));
+    // Moving the controls repaints only what they uncover: nothing of the old scale may stay.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32MainWindow::OnActivate(bool active) noexcept
 {
-    // Keep the control that had the focus across deactivation, as a dialog does.
+    // Keep the control that had the focus across deactivation, as a dialog does; the
+    // frame itself, or no window, is not kept: the last control that had it stays.
     if (!active) {
-        focusWhenInactive_ = GetFocus();
+        const HWND focus = GetFocus();
+        if (focus && IsChild(window_, focus))
+            focusWhenInactive_ = focus;
         return;
     }
-    if (focusWhenInactive_ && IsChild(window_, focusWhenInactive_))
-        SetFocus(focusWhenInactive_);
+    SetFocus(focusWhenInactive_ && IsChild(window_, focusWhenInactive_) ? focusWhenInactive_
+                                                                         : Control(OutputBoxId));
 }
 
 void Win32MainWindow::OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept
@@ -432,8 +437,13 @@ void Win32MainWindow::OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept
     // A multi-line box asks its parent to move the focus on Tab; DefWindowProc would ignore it.
     const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
                                      : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
-    if (next)
-        SetFocus(next);
+    if (!next)
+        return;
+    SetFocus(next);
+    // As the dialog manager does for a one-line box: its whole text selected, so that
+    // typing replaces it. The output box keeps its own selection.
+    if (next == Control(InputBoxId))
+        SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
 void Win32MainWindow::OnColoursChanged() noexcept

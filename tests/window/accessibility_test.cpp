@@ -38,33 +38,6 @@ double Contrast(COLORREF first, COLORREF second)
     return (lighter + 0.05) / (darker + 0.05);
 }
 
-// The pixels of a control as the screen shows them, row by row.
-std::vector<COLORREF> PixelsOf(HWND control)
-{
-    RECT bounds;
-    GetWindowRect(control, &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HDC screen = GetDC(nullptr);
-    const HBITMAP copy = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HGDIOBJ previous = SelectObject(memory, copy);
-    BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY);
-    GdiFlush();
-    const auto* const first = static_cast<const RGBQUAD*>(bits);
-    std::vector<COLORREF> pixels;
-    for (const RGBQUAD* pixel = first; pixel != first + width * height; ++pixel)
-        pixels.push_back(RGB(pixel->rgbRed, pixel->rgbGreen, pixel->rgbBlue));
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(copy);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 // How well a control's text stands out from its face: the face is the colour at the
 // control's centre-left edge, the text the pixel that differs most from it.
 double TextContrastOf(HWND control)
@@ -178,6 +151,8 @@ TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)
     // From the output box, Tab visits the input box, then the two buttons and the picture.
     test_support::PressKey(VK_TAB);
     Pump();
+    UINT systemThickness = 1;  // the user's choice, in pixels at 96 DPI
+    SystemParametersInfoW(SPI_GETFOCUSBORDERHEIGHT, 0, &systemThickness, 0);
     for (const ControlId id : {ShowButtonId, ClearButtonId, PictureBoxId}) {
         const std::vector<COLORREF> before = PixelsOf(Control(id));
         test_support::PressKey(VK_TAB);
@@ -189,6 +164,22 @@ TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)
             strongest = std::max(strongest, Contrast(before[i], after[i]));
         std::printf("focus mark on control %d: %.2f:1 against what was under it\n", id, strongest);
         EXPECT_GE(strongest, 3.0) << "control " << id;
+
+        // As thick as the DPI makes the system's width: the most rows of the mark's top
+        // edge that changed in any one column of the middle third (the dots of a dotted
+        // mark lie in whole columns; the picture's mark has a halo as thick inside it).
+        RECT bounds;
+        GetWindowRect(Control(id), &bounds);
+        const int width = bounds.right - bounds.left;
+        int thickness = 0;
+        for (int x = width / 3; x < 2 * width / 3; ++x) {
+            int rows = 0;
+            for (int y = 0; y < (bounds.bottom - bounds.top) / 4; ++y)
+                rows += before[static_cast<std::size_t>(y * width + x)] != after[static_cast<std::size_t>(y * width + x)];
+            thickness = std::max(thickness, rows);
+        }
+        EXPECT_EQ(thickness, Scaled(static_cast<int>(std::max(systemThickness, 1u))) * (id == PictureBoxId ? 2 : 1))
+            << "control " << id << " at " << ExpectedDpi() << " DPI";
     }
     // And it goes when the focus leaves.
     const std::vector<COLORREF> focused = PixelsOf(Control(PictureBoxId));

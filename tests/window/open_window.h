@@ -4,15 +4,57 @@
 
 #include <windows.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "control_text.h"
 #include "user_input.h"
 #include "win32_main_window.h"
 
 namespace zomerita::win {
+
+// The DPI the test run was set up with (the wrapper that changes it says so).
+inline int ExpectedDpi()
+{
+    const char* const dpi = std::getenv("ZOMERITA_EXPECTED_DPI");
+    return dpi ? std::atoi(dpi) : 96;
+}
+
+inline int Scaled(int pixelsAt96, int dpi = ExpectedDpi())
+{
+    return static_cast<int>(std::lround(pixelsAt96 * dpi / 96.0));
+}
+
+// The pixels of a window as the screen shows them, row by row.
+inline std::vector<COLORREF> PixelsOf(HWND window)
+{
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP copy = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HGDIOBJ previous = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY);
+    GdiFlush();
+    const auto* const first = static_cast<const RGBQUAD*>(bits);
+    std::vector<COLORREF> pixels;
+    for (const RGBQUAD* pixel = first; pixel != first + width * height; ++pixel)
+        pixels.push_back(RGB(pixel->rgbRed, pixel->rgbGreen, pixel->rgbBlue));
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(copy);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
 
 // The program's window, opened as the program opens it, in this process.
 class OpenWindow : public ::testing::Test {
@@ -74,6 +116,19 @@ protected:
     void Click(ControlId id)
     {
         test_support::ClickCentreOf(Control(id));
+        Pump();
+    }
+
+    // The user switches to another window, and back.
+    void SwitchAwayAndBack()
+    {
+        const HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                           nullptr, nullptr, nullptr, nullptr);
+        SetForegroundWindow(other);
+        Pump();
+        SetForegroundWindow(Main());
+        Pump();
+        DestroyWindow(other);
         Pump();
     }
 

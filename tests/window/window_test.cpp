@@ -11,7 +11,9 @@
 #include <future>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "dpi.h"
 #include "layout.h"
 #include "transcript_oracle.h"
 #include "open_window.h"
@@ -21,18 +23,6 @@ namespace zomerita::win {
 namespace {
 
 using namespace test_support;
-
-// The DPI the test run was set up with (the wrapper that changes it says so).
-int ExpectedDpi()
-{
-    const char* const dpi = std::getenv("ZOMERITA_EXPECTED_DPI");
-    return dpi ? std::atoi(dpi) : 96;
-}
-
-int Scaled(int pixelsAt96)
-{
-    return static_cast<int>(std::lround(pixelsAt96 * ExpectedDpi() / 96.0));
-}
 
 std::wstring Statement()
 {
@@ -179,14 +169,28 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
         EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), {48, 48})) << "the 48-pixel image at 144 DPI";
     }
 
-    // Moved to a monitor of another DPI, the window loads the icons for that one.
+    // Moved to a monitor of another DPI, the window loads the icons for that one, and
+    // nothing of the old scale stays on the screen: every control shows what a fresh
+    // paint shows (the output box is left out, for its blinking caret).
     const int other = dpi == 144 ? 96 : 144;
     RECT frame;
     GetWindowRect(Main(), &frame);
-    SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&frame));
+    RECT suggested = FrameForClient({ToPixels(ClientWidthTwips, other), ToPixels(ClientHeightTwips, other)},
+                                    Win32MainWindow::Style, Win32MainWindow::ExtendedStyle, other);
+    OffsetRect(&suggested, frame.left, frame.top);
+    SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
+    Pump();
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), MetricIconSize(false, other))) << "big icon at " << other;
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_SMALL), MetricIconSize(true, other)))
         << "small icon at " << other;
+    const ControlId painted[] = {HeadingLabelId, PromptLabelId, InputBoxId, ShowButtonId, ClearButtonId, PictureBoxId};
+    std::vector<std::vector<COLORREF>> afterTheChange;
+    for (const ControlId id : painted)
+        afterTheChange.push_back(PixelsOf(Control(id)));
+    RedrawWindow(Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    for (std::size_t i = 0; i < std::size(painted); ++i)
+        EXPECT_TRUE(PixelsOf(Control(painted[i])) == afterTheChange[i]) << "control " << painted[i] << " at " << other;
 }
 
 TEST_F(OpenWindow, EveryControlShowsTimesNewRoman12PointCyrillic)
@@ -257,6 +261,15 @@ TEST_F(OpenWindow, TabVisitsOutputInputShowClearPictureInTurn)
         Pump();
         EXPECT_EQ(GetDlgCtrlID(GetFocus()), expected);
     }
+
+    // Into a filled input box by Tab, its whole number is selected, so typing replaces it.
+    TypeInto(InputBoxId, L"27");
+    Click(OutputBoxId);
+    PressKey(VK_TAB);
+    Pump();
+    TypeText(L"9");
+    Pump();
+    EXPECT_EQ(TextOf(InputBoxId), L"9");
 }
 
 TEST_F(OpenWindow, EnterAndEscapePressNothingWhereverTheFocusIs)
@@ -362,6 +375,14 @@ TEST_F(OpenWindow, ARefusedInputIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(IsWindowVisible(Main()));
     EXPECT_EQ(TextOf(OutputBoxId), L"");
     EXPECT_EQ(TextOf(InputBoxId), L"0");
+
+    // Back from another program, the focus is on the control that had it last, even
+    // where the frame itself held it when the user left.
+    SwitchAwayAndBack();
+    EXPECT_EQ(GetFocus(), Control(ShowButtonId));
+    SetFocus(Main());
+    SwitchAwayAndBack();
+    EXPECT_EQ(GetFocus(), Control(ShowButtonId));
 
     // Still working: the next request is served.
     Click(ClearButtonId);
