@@ -23,18 +23,22 @@ void RestrictDllSearchToSystem32() noexcept
     SetDllDirectoryW(L"");  // where the above is missing: at least not the current directory
 }
 
+// Runs while the window exists: closing it ends the program. The window posts no
+// WM_QUIT, so none is waiting when an error of a failed start is shown.
 int RunMessageLoop(HWND window) noexcept
 {
     MSG message;
-    BOOL got;
-    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+    while (IsWindow(window)) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0)  // WM_QUIT from elsewhere, or an error
+            return got < 0 ? 1 : static_cast<int>(message.wParam);
         // Tab moves between the controls, and a focused button takes the space bar.
         if (IsDialogMessageW(window, &message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return got < 0 ? 1 : static_cast<int>(message.wParam);
+    return 0;
 }
 
 }  // namespace

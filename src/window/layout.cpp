@@ -4,9 +4,10 @@
 
 namespace zomerita::win {
 
-const ControlLayout& LayoutOf(ControlId id) noexcept
+const ControlLayout* LayoutOf(int id) noexcept
 {
-    return *std::find_if(Controls.begin(), Controls.end(), [id](const ControlLayout& c) { return c.id == id; });
+    const auto row = std::find_if(Controls.begin(), Controls.end(), [id](const ControlLayout& c) { return c.id == id; });
+    return row == Controls.end() ? nullptr : &*row;
 }
 
 RECT PixelRect(const ControlLayout& control, int dpi) noexcept

@@ -68,8 +68,8 @@ constexpr std::array<ControlLayout, 8> Controls{{
     {PictureBoxId, ControlKind::Picture, IDS_PICTURE_NAME, 120, 480, 2865, 2310},
 }};
 
-// The row of a control of the table.
-const ControlLayout& LayoutOf(ControlId id) noexcept;
+// The row of a control of the table; nullptr for an id the table does not have.
+const ControlLayout* LayoutOf(int id) noexcept;
 
 // A control's rectangle in client pixels at a given DPI.
 RECT PixelRect(const ControlLayout& control, int dpi) noexcept;

@@ -41,8 +41,8 @@ ControlClass ClassOf(ControlKind kind) noexcept
     case ControlKind::Button:
         return {L"BUTTON", child | WS_TABSTOP | BS_OWNERDRAW, 0};
     case ControlKind::Picture:
-        // Owner-drawn so that the photograph scales with the DPI; SS_NOTIFY lets it be clicked.
-        return {L"STATIC", child | WS_TABSTOP | SS_OWNERDRAW | SS_NOTIFY, WS_EX_CLIENTEDGE};
+        // Owner-drawn so that the photograph scales with the DPI; reached by Tab only.
+        return {L"STATIC", child | WS_TABSTOP | SS_OWNERDRAW, WS_EX_CLIENTEDGE};
     }
     return {L"STATIC", child, 0};
 }
@@ -83,6 +83,25 @@ RECT KeptOnWorkArea(RECT frame, const RECT& work) noexcept
 {
     OffsetRect(&frame, std::max(0L, work.left - frame.left), std::max(0L, work.top - frame.top));
     return frame;
+}
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, RECT*, LPARAM allWorkAreas) noexcept
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        RECT& all = *reinterpret_cast<RECT*>(allWorkAreas);
+        UnionRect(&all, &all, &info.rcWork);
+    }
+    return TRUE;
+}
+
+// The smallest rectangle that holds every monitor's work area.
+RECT WorkAreaOfAllMonitors() noexcept
+{
+    RECT all{};
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&all));
+    return all;
 }
 
 RECT WorkAreaAround(const RECT& frame) noexcept
@@ -147,7 +166,12 @@ Win32MainWindow::~Win32MainWindow()
 
 void Win32MainWindow::Show(int showCommand) noexcept
 {
-    ShowWindow(window_, showCommand);
+    // The window has one designed size: a shortcut set to "Maximised" shows it at that
+    // size. The system may still take the start-up information's command for the
+    // first ShowWindow of the process, so a maximised window is restored at once.
+    ShowWindow(window_, showCommand == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : showCommand);
+    if (IsZoomed(window_))
+        ShowWindow(window_, SW_RESTORE);
     UpdateWindow(window_);
     const HWND output = Control(OutputBoxId);
     SetFocus(output);
@@ -255,8 +279,22 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    case WM_ACTIVATE:
-        OnActivate(LOWORD(wParam) != WA_INACTIVE);
+    case WM_ACTIVATE: {
+        // DefWindowProc gives the frame the focus on activation; the control that had it
+        // takes it back after.
+        const bool active = LOWORD(wParam) != WA_INACTIVE;
+        if (!active)
+            OnActivate(false);
+        const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
+        if (active)
+            OnActivate(true);
+        return result;
+    }
+    case WM_ENTERSIZEMOVE:
+        beingMoved_ = true;
+        return 0;
+    case WM_EXITSIZEMOVE:
+        beingMoved_ = false;
         return 0;
     case WM_NEXTDLGCTL:
         OnNextDialogControl(wParam, lParam);
@@ -268,9 +306,6 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         if (wParam == SPI_SETHIGHCONTRAST)
             OnColoursChanged();
         return DefWindowProcW(window_, message, wParam, lParam);
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }
@@ -324,8 +359,9 @@ void Win32MainWindow::ShowStatement()
 
 void Win32MainWindow::ApplyDpi(int dpi)
 {
-    dpi_ = dpi;
+    // Made first: if it fails, the window stays as it was, at its old DPI.
     UniqueFont font = CreateWindowFont(dpi);
+    dpi_ = dpi;
     for (const ControlLayout& control : Controls) {
         const HWND handle = Control(control.id);
         const RECT bounds = PixelRect(control, dpi);
@@ -391,8 +427,7 @@ void Win32MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) noexcept
     case ClearButtonId:
         // The caption as the table gives it, read in place: a paint allocates nothing.
         PaintButton(item, (item.CtlID == ShowButtonId ? showFace_ : clearFace_).get(),
-                    ResourceText(instance_, LayoutOf(static_cast<ControlId>(item.CtlID)).textId),
-                    colours_, dpi_);
+                    ResourceText(instance_, LayoutOf(static_cast<int>(item.CtlID))->textId), colours_, dpi_);
         break;
     case PictureBoxId:
         PaintPicture(item, photograph_.get(), GetFocus() == item.hwndItem, colours_, dpi_);
@@ -413,7 +448,13 @@ bool Win32MainWindow::OnEraseBackground(HDC dc) noexcept
 void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
 {
     HandleEvent([&] { ApplyDpi(dpi); });
-    MoveFrame(suggested, WorkAreaAround(suggested));
+    // In the middle of a drag the window still straddles two monitors: the suggested
+    // place keeps it under the cursor, and is taken as given.
+    if (beingMoved_)
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+        MoveFrame(suggested, WorkAreaOfAllMonitors());
     // Moving the controls repaints only what they uncover: nothing of the old scale may stay.
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -67,7 +67,7 @@ private:
     void ShowStatement();
     void ApplyDpi(int dpi);
     void CentreOnWorkArea() noexcept;
-    // Moves the frame there, keeping its title bar and left edge on the work area.
+    // Moves the frame there, keeping its title bar and left edge on the work area given.
     void MoveFrame(const RECT& frame, const RECT& work) noexcept;
     std::wstring LoadText(UINT id) const;
 
@@ -79,6 +79,7 @@ private:
     HINSTANCE instance_;
     HWND window_ = nullptr;
     HWND focusWhenInactive_ = nullptr;
+    bool beingMoved_ = false;  // between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
     std::exception_ptr creationError_;
     int dpi_ = DefaultDpi;
     UniqueFont font_;

@@ -71,9 +71,6 @@ protected:
     {
         window_.reset();
         test_support::PumpMessages(nullptr);
-        MSG quit;
-        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
     }
 
     HWND Main() const { return window_->handle(); }

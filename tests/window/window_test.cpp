@@ -18,6 +18,7 @@
 #include "transcript_oracle.h"
 #include "open_window.h"
 #include "user_input.h"
+#include "window_error.h"
 
 namespace zomerita::win {
 namespace {
@@ -95,6 +96,23 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     GetWindowRect(Main(), &frame);
     EXPECT_EQ(frame.left, work.left);
     EXPECT_EQ(frame.top, work.top);
+    // But in the middle of a drag, where it straddles two monitors, exactly there.
+    SendMessageW(Main(), WM_ENTERSIZEMOVE, 0, 0);
+    SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(ExpectedDpi(), ExpectedDpi()), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(Main(), WM_EXITSIZEMOVE, 0, 0);
+    GetWindowRect(Main(), &frame);
+    EXPECT_TRUE(EqualRect(&frame, &suggested)) << frame.left << ", " << frame.top;
+
+    // Never maximised, whatever the start-up information asks: the size of a normal
+    // start (the designed one, where the screen is large enough).
+    RECT normal;
+    GetClientRect(Main(), &normal);
+    window_->Show(SW_SHOWMAXIMIZED);
+    Pump();
+    EXPECT_FALSE(IsZoomed(Main()));
+    RECT client;
+    GetClientRect(Main(), &client);
+    EXPECT_TRUE(EqualRect(&client, &normal)) << client.right << " x " << client.bottom;
 
     wchar_t caption[100];
     GetWindowTextW(Main(), caption, 100);
@@ -405,6 +423,42 @@ TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
     EXPECT_EQ(TextOf(InputBoxId), L"2147483002");
 }
 
+// Refuses every EDIT control this thread tries to create, for the life of the object.
+class EditControlsRefused {
+public:
+    EditControlsRefused() : hook_(SetWindowsHookExW(WH_CBT, Refuse, nullptr, GetCurrentThreadId())) {}
+    EditControlsRefused(const EditControlsRefused&) = delete;
+    EditControlsRefused& operator=(const EditControlsRefused&) = delete;
+    ~EditControlsRefused() { UnhookWindowsHookEx(hook_); }
+
+private:
+    static LRESULT CALLBACK Refuse(int code, WPARAM window, LPARAM details)
+    {
+        wchar_t name[8] = L"";
+        if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(window), name, 8) &&
+            _wcsicmp(name, L"EDIT") == 0)
+            return 1;
+        return CallNextHookEx(nullptr, code, window, details);
+    }
+    HHOOK hook_;
+};
+
+TEST_F(OpenWindow, AnEndedWindowLeavesNoQuitMessageToCloseTheReportOfAFailedStart)
+{
+    // A message box ends at once when it finds WM_QUIT waiting, before it is seen. On
+    // Windows a window whose creation fails is destroyed like any other (Wine skips its
+    // WM_DESTROY), so neither may leave one.
+    MSG quit;
+    {
+        const EditControlsRefused refused;
+        EXPECT_THROW(Win32MainWindow(GetModuleHandleW(nullptr)), WindowError);
+    }
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "after a failed start";
+    window_.reset();
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "after the window ended";
+    EXPECT_EQ(LayoutOf(IDOK), nullptr) << "no row for an id the table lacks";
+}
+
 // --- The owners of GDI objects, whose count the soak test watches for leaks ----------
 
 TEST(UniqueGdiObject, CountsEachObjectOnceAndDeletesItOnceWhateverMovesIt)
@@ -446,12 +500,27 @@ std::wstring ProgramPath()
     return windowsPath;
 }
 
+// A started program, ended if it is still running when the test is over.
+struct StartedProgram {
+    PROCESS_INFORMATION process{};
+    ~StartedProgram()
+    {
+        if (!process.hProcess)
+            return;
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+};
+
 TEST(ShippedProgram, OpensItsWindowAndEndsWhenTheWindowIsClosed)
 {
     std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
+    StartedProgram started;
+    PROCESS_INFORMATION& process = started.process;
     ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                &process))
         << "cannot start " << ::testing::PrintToString(commandLine);
@@ -478,8 +547,6 @@ TEST(ShippedProgram, OpensItsWindowAndEndsWhenTheWindowIsClosed)
     DWORD exitCode = 1;
     GetExitCodeProcess(process.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
 }
 
 }  // namespace
