@@ -53,7 +53,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         window.Show(showCommand);
         return RunMessageLoop(window.handle());
     } catch (...) {
-        zomerita::win::ReportError(nullptr, std::current_exception());
+        zomerita::win::ReportStartupError(std::current_exception());
         return 1;
     }
 }

@@ -1,5 +1,6 @@
 #include "control_text.h"
 
+#include "resource_ids.h"
 #include "window_error.h"
 
 namespace zomerita::win {
@@ -9,7 +10,7 @@ std::wstring ReadText(HWND control)
     SetLastError(ERROR_SUCCESS);
     const int length = GetWindowTextLengthW(control);
     if (length == 0 && GetLastError() != ERROR_SUCCESS)
-        throw WindowError("a control's text could not be read");
+        throw WindowError(IDS_ERROR_TEXT, "a control's text could not be read");
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
     return text;
@@ -26,7 +27,7 @@ std::wstring_view ResourceText(HINSTANCE module, UINT id) noexcept
 void WriteText(HWND control, std::wstring_view text)
 {
     if (!SetWindowTextW(control, std::wstring(text).c_str()))
-        throw WindowError("a control's text could not be written");
+        throw WindowError(IDS_ERROR_TEXT, "a control's text could not be written");
 }
 
 }  // namespace zomerita::win

@@ -51,7 +51,7 @@ UniqueBrush SolidBrush(COLORREF colour)
 {
     UniqueBrush brush(CreateSolidBrush(colour));
     if (!brush)
-        throw WindowError("a brush could not be created");
+        throw WindowError(IDS_ERROR_DRAWING, "a brush could not be created");
     return brush;
 }
 
@@ -131,14 +131,14 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance)
     windowClass.lpszClassName = ClassName;
     WNDCLASSEXW registered{};
     if (!GetClassInfoExW(instance, ClassName, &registered) && !RegisterClassExW(&windowClass))
-        throw WindowError("the window class could not be registered");
+        throw WindowError(IDS_ERROR_WINDOW, "the window class could not be registered");
 
     const std::wstring caption = LoadText(IDS_CAPTION);
     if (!CreateWindowExW(ExtendedStyle, ClassName, caption.c_str(), Style, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this)) {
         if (creationError_)
             std::rethrow_exception(creationError_);
-        throw WindowError("the main window could not be created");
+        throw WindowError(IDS_ERROR_WINDOW, "the main window could not be created");
     }
     HandleEvent([this] { handlers_.OnWindowLoad(); });
 }
@@ -216,7 +216,7 @@ void Win32MainWindow::FlushOutput()
     SendMessageW(output, EM_SETSEL, static_cast<WPARAM>(length), length);
     SendMessageW(output, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
     if (static_cast<std::size_t>(GetWindowTextLengthW(output)) != static_cast<std::size_t>(length) + text.size())
-        throw WindowError("the output box did not take the whole text");
+        throw WindowError(IDS_ERROR_TEXT, "the output box did not take the whole text");
     // As after storing the whole text back: shown from the first line.
     ShowFromTop(output);
 }
@@ -338,13 +338,13 @@ void Win32MainWindow::CreateControls()
             CreateWindowExW(kind.extendedStyle, kind.name, text.c_str(), kind.style, 0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_, nullptr);
         if (!created)
-            throw WindowError("a control could not be created");
+            throw WindowError(IDS_ERROR_WINDOW, "a control could not be created");
     }
 
     const HWND output = Control(OutputBoxId);
     if (!SetWindowSubclass(output, OutputBoxProc, 0, 0) ||
         !SetWindowSubclass(Control(PictureBoxId), PictureBoxProc, 0, 0))
-        throw WindowError("a control could not be subclassed");
+        throw WindowError(IDS_ERROR_WINDOW, "a control could not be subclassed");
     // No transcript is ever cut: the largest limit there is.
     SendMessageW(output, EM_SETLIMITTEXT, 0, 0);
 }
@@ -500,7 +500,7 @@ std::wstring Win32MainWindow::LoadText(UINT id) const
 {
     const std::wstring_view text = ResourceText(instance_, id);
     if (text.empty())
-        throw WindowError("a text is missing from the program's resources");
+        throw WindowError(IDS_ERROR_WINDOW, "a text is missing from the program's resources");
     return std::wstring(text);
 }
 

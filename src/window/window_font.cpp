@@ -12,7 +12,7 @@ UniqueFont CreateWindowFont(int dpi)
                                 RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 VARIABLE_PITCH | FF_ROMAN, FontFace));
     if (!font)
-        throw WindowError("the window font could not be created");
+        throw WindowError(IDS_ERROR_DRAWING, "the window font could not be created");
     return font;
 }
 

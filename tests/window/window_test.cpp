@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "dpi.h"
+#include "error_report.h"
 #include "layout.h"
 #include "transcript_oracle.h"
 #include "open_window.h"
@@ -449,11 +450,22 @@ TEST_F(OpenWindow, AnEndedWindowLeavesNoQuitMessageToCloseTheReportOfAFailedStar
     // Windows a window whose creation fails is destroyed like any other (Wine skips its
     // WM_DESTROY), so neither may leave one.
     MSG quit;
+    std::exception_ptr failure;
     {
         const EditControlsRefused refused;
-        EXPECT_THROW(Win32MainWindow(GetModuleHandleW(nullptr)), WindowError);
+        try {
+            const Win32MainWindow unfinished(GetModuleHandleW(nullptr));
+        } catch (const WindowError&) {
+            failure = std::current_exception();
+        }
     }
+    ASSERT_TRUE(failure) << "a window without its boxes raises a window error";
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "after a failed start";
+    // Its report says that the program cannot start, and why.
+    auto box = CloseNextMessageBox();
+    ReportStartupError(failure);
+    EXPECT_EQ(box.get().text, L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
+
     window_.reset();
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "after the window ended";
     EXPECT_EQ(LayoutOf(IDOK), nullptr) << "no row for an id the table lacks";
