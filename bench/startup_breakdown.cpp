@@ -10,13 +10,13 @@
 
 #include <cstdio>
 #include <optional>
-#include <utility>
 
 #include "gdi_handles.h"
 #include "jpeg_picture.h"
 #include "measuring.h"
 #include "win32_main_window.h"
 #include "window_font.h"
+#include "window_icon.h"
 
 namespace zomerita::bench {
 namespace {
@@ -58,14 +58,6 @@ void ShowBareWindow(HINSTANCE instance)
     DestroyWindow(window);
 }
 
-// The program's icon in both sizes, as its window class takes them.
-void LoadIcons(HINSTANCE instance) noexcept
-{
-    for (const auto& [width, height] : {std::pair{SM_CXICON, SM_CYICON}, std::pair{SM_CXSMICON, SM_CYSMICON}})
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZOMERITA), IMAGE_ICON, GetSystemMetrics(width),
-                   GetSystemMetrics(height), LR_SHARED);
-}
-
 // One control of each system class the window uses, in a hidden window.
 void CreateFirstControls(HINSTANCE instance) noexcept
 {
@@ -97,7 +89,14 @@ int Run()
         const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
     });
-    TimeStep("icon: LoadImageW, large and small", [&] { LoadIcons(instance); });
+    {
+        // The program's icon in both sizes for the DPI, as its window takes them; the
+        // hidden window that takes them is made outside the step.
+        const HWND hidden = CreatePlainWindow(instance);
+        win::WindowIcon icon(instance, MAKEINTRESOURCEW(IDI_ZOMERITA));
+        TimeStep("icon: WindowIcon::Apply, large and small", [&] { icon.Apply(hidden, win::DefaultDpi); });
+        DestroyWindow(hidden);  // before its icons go
+    }
     TimeStep("a first EDIT, STATIC and BUTTON control", [&] { CreateFirstControls(instance); });
     TimeStep("COM: first CoInitializeEx and CoUninitialize", [] {
         if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
