@@ -4,19 +4,19 @@
 
 namespace zomerita::win {
 
-Colours ChooseColours(bool highContrast) noexcept
+Colours ChooseColours(bool highContrast, const SystemColours& system) noexcept
 {
     if (highContrast) {
         // Labels lie on the window as plain text; buttons and their marks are the
         // system's button pair.
-        return {.window = GetSysColor(COLOR_WINDOW),
-                .labelFace = GetSysColor(COLOR_WINDOW),
-                .labelText = GetSysColor(COLOR_WINDOWTEXT),
-                .showFace = GetSysColor(COLOR_BTNFACE),
-                .clearFace = GetSysColor(COLOR_BTNFACE),
-                .buttonText = GetSysColor(COLOR_BTNTEXT),
-                .focusMark = GetSysColor(COLOR_BTNTEXT),
-                .focusHalo = GetSysColor(COLOR_BTNFACE)};
+        return {.window = system.window,
+                .labelFace = system.window,
+                .labelText = system.windowText,
+                .showFace = system.buttonFace,
+                .clearFace = system.buttonFace,
+                .buttonText = system.buttonText,
+                .focusMark = system.buttonText,
+                .focusHalo = system.buttonFace};
     }
     constexpr COLORREF black = RGB(0, 0, 0);
     return {.window = WindowBackground,
@@ -27,6 +27,14 @@ Colours ChooseColours(bool highContrast) noexcept
             .buttonText = black,
             .focusMark = black,
             .focusHalo = RGB(255, 255, 255)};
+}
+
+SystemColours CurrentSystemColours() noexcept
+{
+    return {.window = GetSysColor(COLOR_WINDOW),
+            .windowText = GetSysColor(COLOR_WINDOWTEXT),
+            .buttonFace = GetSysColor(COLOR_BTNFACE),
+            .buttonText = GetSysColor(COLOR_BTNTEXT)};
 }
 
 bool HighContrastOn() noexcept

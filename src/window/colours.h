@@ -18,10 +18,19 @@ struct Colours {
     COLORREF focusHalo;  // the inner line round the picture, against the mark
 };
 
-// The designed colours, or with high contrast on the system's current ones.
-Colours ChooseColours(bool highContrast) noexcept;
+// The system's colours that high contrast takes.
+struct SystemColours {
+    COLORREF window;
+    COLORREF windowText;
+    COLORREF buttonFace;
+    COLORREF buttonText;
+};
 
-// Whether the user has Windows' high contrast on.
+// The designed colours, or with high contrast on the system's.
+Colours ChooseColours(bool highContrast, const SystemColours& system) noexcept;
+
+// What the system has now: whether the user has Windows' high contrast on, and its colours.
 bool HighContrastOn() noexcept;
+SystemColours CurrentSystemColours() noexcept;
 
 }  // namespace zomerita::win

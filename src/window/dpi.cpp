@@ -4,19 +4,28 @@
 
 namespace zomerita::win {
 
-int DpiOf(HWND window) noexcept
+int ChooseDpi(int windowDpi, int systemDpi) noexcept
 {
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = SystemFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
-    if (getDpiForWindow) {
-        if (const UINT dpi = getDpiForWindow(window))
-            return static_cast<int>(dpi);
-    }
+    if (windowDpi > 0)
+        return windowDpi;
+    return systemDpi > 0 ? systemDpi : DefaultDpi;
+}
+
+int SystemDpi() noexcept
+{
     const HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
     if (screen)
         ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : DefaultDpi;
+    return dpi;
+}
+
+int DpiOf(HWND window) noexcept
+{
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = SystemFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
+    const int windowDpi = getDpiForWindow ? static_cast<int>(getDpiForWindow(window)) : 0;
+    return ChooseDpi(windowDpi, windowDpi > 0 ? 0 : SystemDpi());
 }
 
 RECT FrameForClient(SIZE client, DWORD style, DWORD extendedStyle, int dpi) noexcept

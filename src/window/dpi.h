@@ -16,6 +16,13 @@ constexpr int DefaultDpi = 96;
 // else the system's.
 int DpiOf(HWND window) noexcept;
 
+// The DPI to use from what the system reports: the window's where known (not 0), else
+// the system's, else the default.
+int ChooseDpi(int windowDpi, int systemDpi) noexcept;
+
+// The system's DPI, as the screen reports it; 0 where it cannot be read.
+int SystemDpi() noexcept;
+
 // The frame rectangle, at (0, 0), that gives a client area of the given size.
 RECT FrameForClient(SIZE client, DWORD style, DWORD extendedStyle, int dpi) noexcept;
 

@@ -3,15 +3,14 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <exception>
-#include <iterator>
 #include <utility>
 
 #include "control_text.h"
 #include "error_report.h"
 #include "jpeg_picture.h"
 #include "owner_draw.h"
+#include "placement.h"
 #include "window_font.h"
 #include "window_error.h"
 
@@ -75,14 +74,6 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(box, PictureBoxProc, id);
     return DefSubclassProc(box, message, wParam, lParam);
-}
-
-// Where the frame is larger than the work area, its title bar and left edge stay on
-// it, so that the window can always be moved and closed with the mouse.
-RECT KeptOnWorkArea(RECT frame, const RECT& work) noexcept
-{
-    OffsetRect(&frame, std::max(0L, work.left - frame.left), std::max(0L, work.top - frame.top));
-    return frame;
 }
 
 BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, RECT*, LPARAM allWorkAreas) noexcept
@@ -314,7 +305,7 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 bool Win32MainWindow::OnCreate() noexcept
 {
     try {
-        UseColours(ChooseColours(HighContrastOn()));
+        UseColours(ChooseColours(HighContrastOn(), CurrentSystemColours()));
         CreateControls();
         ApplyDpi(DpiOf(window_));
         // Into the box at its final size and font, so that the text is laid out once.
@@ -379,16 +370,12 @@ void Win32MainWindow::CentreOnWorkArea() noexcept
         FrameForClient({ToPixels(ClientWidthTwips, dpi_), ToPixels(ClientHeightTwips, dpi_)}, Style, ExtendedStyle, dpi_);
     RECT current;
     GetWindowRect(window_, &current);
-    const RECT work = WorkAreaAround(current);
-    const int left = work.left + (work.right - work.left - frame.right) / 2;
-    const int top = work.top + (work.bottom - work.top - frame.bottom) / 2;
-    MoveFrame({left, top, left + frame.right, top + frame.bottom}, work);
+    MoveFrame(CentredOnWorkArea({frame.right, frame.bottom}, WorkAreaAround(current)));
 }
 
-void Win32MainWindow::MoveFrame(const RECT& frame, const RECT& work) noexcept
+void Win32MainWindow::MoveFrame(const RECT& frame) noexcept
 {
-    const RECT kept = KeptOnWorkArea(frame, work);
-    SetWindowPos(window_, nullptr, kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top,
+    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -450,11 +437,7 @@ void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
     HandleEvent([&] { ApplyDpi(dpi); });
     // In the middle of a drag the window still straddles two monitors: the suggested
     // place keeps it under the cursor, and is taken as given.
-    if (beingMoved_)
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    else
-        MoveFrame(suggested, WorkAreaOfAllMonitors());
+    MoveFrame(beingMoved_ ? suggested : KeptOnWorkArea(suggested, WorkAreaOfAllMonitors()));
     // Moving the controls repaints only what they uncover: nothing of the old scale may stay.
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -493,7 +476,7 @@ void Win32MainWindow::OnColoursChanged() noexcept
     // from their parent.
     for (const ControlLayout& control : Controls)
         SendMessageW(Control(control.id), WM_SYSCOLORCHANGE, 0, 0);
-    HandleEvent([this] { UseColours(ChooseColours(HighContrastOn())); });
+    HandleEvent([this] { UseColours(ChooseColours(HighContrastOn(), CurrentSystemColours())); });
 }
 
 std::wstring Win32MainWindow::LoadText(UINT id) const

@@ -67,8 +67,7 @@ private:
     void ShowStatement();
     void ApplyDpi(int dpi);
     void CentreOnWorkArea() noexcept;
-    // Moves the frame there, keeping its title bar and left edge on the work area given.
-    void MoveFrame(const RECT& frame, const RECT& work) noexcept;
+    void MoveFrame(const RECT& frame) noexcept;
     std::wstring LoadText(UINT id) const;
 
     // Runs a handler: whatever it throws is reported to the user here and goes no further.

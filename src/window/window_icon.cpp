@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "dpi.h"
 #include "system_functions.h"
 
 namespace zomerita::win {
@@ -33,7 +34,13 @@ SIZE IconSizeForDpi(bool small, int dpi) noexcept
     if (getSystemMetricsForDpi)
         return {getSystemMetricsForDpi(width, static_cast<UINT>(dpi)),
                 getSystemMetricsForDpi(height, static_cast<UINT>(dpi))};
-    return {GetSystemMetrics(width), GetSystemMetrics(height)};
+    // Windows 8.1 moves windows between monitors of different DPIs but has no metrics for them.
+    return ScaledIconSize({GetSystemMetrics(width), GetSystemMetrics(height)}, ChooseDpi(0, SystemDpi()), dpi);
+}
+
+SIZE ScaledIconSize(SIZE atSystemDpi, int systemDpi, int dpi) noexcept
+{
+    return {MulDiv(atSystemDpi.cx, dpi, systemDpi), MulDiv(atSystemDpi.cy, dpi, systemDpi)};
 }
 
 void WindowIcon::Apply(HWND window, int dpi) noexcept

@@ -7,8 +7,11 @@
 namespace zomerita::win {
 
 // The icon size Windows asks for at a DPI: SM_CXICON or SM_CXSMICON, per monitor
-// where Windows knows it (10 version 1607 and later), else the system's.
+// where Windows knows it (10 version 1607 and later), else the system's scaled to the DPI.
 SIZE IconSizeForDpi(bool small, int dpi) noexcept;
+
+// An icon size of the system's DPI at another DPI, as Windows scales its metrics.
+SIZE ScaledIconSize(SIZE atSystemDpi, int systemDpi, int dpi) noexcept;
 
 // The window's caption and task-switcher icons, drawn from the image of the icon
 // resource that fits the DPI. Keeps them as long as the window may show them: it must

@@ -53,6 +53,27 @@ double TextContrastOf(HWND control)
     return best;
 }
 
+// The windows that receive WM_SYSCOLORCHANGE, one entry each time, when the system's
+// colours change under `window`.
+std::vector<HWND> toldOfAColourChange;
+
+LRESULT CALLBACK RecordColourChange(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent.message == WM_SYSCOLORCHANGE)
+        toldOfAColourChange.push_back(sent.hwnd);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::vector<HWND> ControlsToldOfAColourChange(HWND window)
+{
+    toldOfAColourChange.clear();
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordColourChange, nullptr, GetCurrentThreadId());
+    SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
+    UnhookWindowsHookEx(hook);
+    return toldOfAColourChange;
+}
+
 // A dark scheme of the system's colours for the life of the object, as another
 // program (or the user) sets it; the colours come back when it ends.
 class DarkScheme {
@@ -124,7 +145,7 @@ TEST_F(Accessible, HighContrastPaintsWithTheSystemColoursAndSwitchesBackExactly)
 {
     const DarkScheme dark;
     const int gdiObjects = LiveGdiObjects();
-    window_->UseColours(ChooseColours(true));
+    window_->UseColours(ChooseColours(true, CurrentSystemColours()));
     Pump();
     EXPECT_EQ(ColourAt(2, 2), GetSysColor(COLOR_WINDOW)) << "window background";
     EXPECT_EQ(ColourAt(BoundsOf(HeadingLabelId).left + 3, 3), GetSysColor(COLOR_WINDOW)) << "heading";
@@ -136,7 +157,7 @@ TEST_F(Accessible, HighContrastPaintsWithTheSystemColoursAndSwitchesBackExactly)
         EXPECT_GE(contrast, 4.5) << "control " << id;
     }
 
-    window_->UseColours(ChooseColours(false));
+    window_->UseColours(ChooseColours(false, CurrentSystemColours()));
     Pump();
     EXPECT_EQ(ColourAt(2, 2), WindowBackground);
     EXPECT_EQ(ColourAt(BoundsOf(HeadingLabelId).left + 3, 3), LabelBackground);
@@ -144,6 +165,20 @@ TEST_F(Accessible, HighContrastPaintsWithTheSystemColoursAndSwitchesBackExactly)
     EXPECT_EQ(ColourAt(BoundsOf(ShowButtonId).left + 5, BoundsOf(ShowButtonId).top + 5), ShowButtonFace);
     EXPECT_EQ(ColourAt(BoundsOf(ClearButtonId).left + 5, BoundsOf(ClearButtonId).top + 5), ClearButtonFace);
     EXPECT_EQ(LiveGdiObjects(), gdiObjects) << "the brushes of each scheme replace the last ones";
+
+    // Each of the system's colours where it belongs, told apart by four distinct ones.
+    const SystemColours system{RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0), RGB(4, 0, 0)};
+    const Colours high = ChooseColours(true, system);
+    const std::vector<COLORREF> chosen{high.window,    high.labelFace,  high.labelText, high.showFace,
+                                       high.clearFace, high.buttonText, high.focusMark, high.focusHalo};
+    EXPECT_EQ(chosen, (std::vector<COLORREF>{system.window, system.window, system.windowText, system.buttonFace,
+                                             system.buttonFace, system.buttonText, system.buttonText,
+                                             system.buttonFace}));
+
+    // The controls keep the system's colours too: every one hears of a change.
+    const std::vector<HWND> told = ControlsToldOfAColourChange(Main());
+    for (const ControlLayout& control : Controls)
+        EXPECT_EQ(std::count(told.begin(), told.end(), Control(control.id)), 1) << "control " << control.id;
 }
 
 TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)
