@@ -277,7 +277,7 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         if (!active)
             OnActivate(false);
         const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
-        if (active)
+        if (active && !IsIconic(window_))
             OnActivate(true);
         return result;
     }
