@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "colours.h"
@@ -53,8 +54,8 @@ double TextContrastOf(HWND control)
     return best;
 }
 
-// The windows that receive WM_SYSCOLORCHANGE, one entry each time, when the system's
-// colours change under `window`.
+// The windows that receive WM_SYSCOLORCHANGE, one entry each time, when `window` is
+// told of a change of the system's colours or of high contrast.
 std::vector<HWND> toldOfAColourChange;
 
 LRESULT CALLBACK RecordColourChange(int code, WPARAM wParam, LPARAM lParam)
@@ -65,11 +66,11 @@ LRESULT CALLBACK RecordColourChange(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-std::vector<HWND> ControlsToldOfAColourChange(HWND window)
+std::vector<HWND> ControlsToldOfAColourChange(HWND window, UINT message, WPARAM wParam = 0)
 {
     toldOfAColourChange.clear();
     const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordColourChange, nullptr, GetCurrentThreadId());
-    SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
+    SendMessageW(window, message, wParam, 0);
     UnhookWindowsHookEx(hook);
     return toldOfAColourChange;
 }
@@ -175,10 +176,15 @@ TEST_F(Accessible, HighContrastPaintsWithTheSystemColoursAndSwitchesBackExactly)
                                              system.buttonFace, system.buttonText, system.buttonText,
                                              system.buttonFace}));
 
-    // The controls keep the system's colours too: every one hears of a change.
-    const std::vector<HWND> told = ControlsToldOfAColourChange(Main());
-    for (const ControlLayout& control : Controls)
-        EXPECT_EQ(std::count(told.begin(), told.end(), Control(control.id)), 1) << "control " << control.id;
+    // The controls keep the system's colours too: every one hears of a change, of the
+    // colours or of high contrast.
+    for (const auto& [message, wParam] : {std::pair<UINT, WPARAM>{WM_SYSCOLORCHANGE, 0},
+                                          std::pair<UINT, WPARAM>{WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST}}) {
+        const std::vector<HWND> told = ControlsToldOfAColourChange(Main(), message, wParam);
+        for (const ControlLayout& control : Controls)
+            EXPECT_EQ(std::count(told.begin(), told.end(), Control(control.id)), 1)
+                << "control " << control.id << ", message " << message;
+    }
 }
 
 TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)

@@ -79,6 +79,7 @@ TEST_F(OpenWindow, ClientAreaAndEveryControlSitWhereDesignedAtTheDpi)
     EXPECT_EQ(ToPixels(405, 168), 47);    // 47.25
     // The DPI is the window's where the system knows it, else the system's, else 96.
     EXPECT_EQ(ChooseDpi(144, 96), 144);
+    EXPECT_EQ(ChooseDpi(96, 120), 96);
     EXPECT_EQ(ChooseDpi(0, 120), 120);
     EXPECT_EQ(ChooseDpi(0, 0), 96);
 }
@@ -551,8 +552,11 @@ struct StartedProgram {
 TEST(ShippedProgram, OpensItsWindowAndEndsWhenTheWindowIsClosed)
 {
     std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+    // As a shortcut set to run maximised starts it: it opens at its one size all the same.
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWMAXIMIZED;
     StartedProgram started;
     PROCESS_INFORMATION& process = started.process;
     ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
@@ -571,6 +575,7 @@ TEST(ShippedProgram, OpensItsWindowAndEndsWhenTheWindowIsClosed)
             Sleep(25);
     }
     ASSERT_NE(window, nullptr) << "no visible window";
+    EXPECT_FALSE(IsZoomed(window));
     RECT client;
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 462);
