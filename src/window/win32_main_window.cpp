@@ -158,9 +158,9 @@ Win32MainWindow::~Win32MainWindow()
 void Win32MainWindow::Show(int showCommand) noexcept
 {
     // The window has one designed size: a shortcut set to "Maximised" shows it at that
-    // size. The system may still take the start-up information's command for the
-    // first ShowWindow of the process, so a maximised window is restored at once.
-    ShowWindow(window_, showCommand == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : showCommand);
+    // size. The system may take the start-up information's command for the first
+    // ShowWindow of the process whatever is passed, so a maximised window is restored.
+    ShowWindow(window_, showCommand);
     if (IsZoomed(window_))
         ShowWindow(window_, SW_RESTORE);
     UpdateWindow(window_);

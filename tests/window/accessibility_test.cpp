@@ -193,7 +193,9 @@ TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)
     test_support::PressKey(VK_TAB);
     Pump();
     UINT systemThickness = 1;  // the user's choice, in pixels at 96 DPI
+    UINT systemWidth = 1;
     SystemParametersInfoW(SPI_GETFOCUSBORDERHEIGHT, 0, &systemThickness, 0);
+    SystemParametersInfoW(SPI_GETFOCUSBORDERWIDTH, 0, &systemWidth, 0);
     for (const ControlId id : {ShowButtonId, ClearButtonId, PictureBoxId}) {
         const std::vector<COLORREF> before = PixelsOf(Control(id));
         test_support::PressKey(VK_TAB);
@@ -225,6 +227,17 @@ TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)
             thickness = std::max(thickness, rows);
         }
         EXPECT_EQ(thickness, Scaled(static_cast<int>(std::max(systemThickness, 1u))) * (id == PictureBoxId ? 2 : 1))
+            << "control " << id << " at " << ExpectedDpi() << " DPI";
+        // And its left edge, column by column in the rows of the middle third.
+        const int height = bounds.bottom - bounds.top;
+        int sideThickness = 0;
+        for (int y = height / 3; y < 2 * height / 3; ++y) {
+            int columns = 0;
+            for (int x = 0; x < width / 4; ++x)
+                columns += before[static_cast<std::size_t>(y * width + x)] != after[static_cast<std::size_t>(y * width + x)];
+            sideThickness = std::max(sideThickness, columns);
+        }
+        EXPECT_EQ(sideThickness, Scaled(static_cast<int>(std::max(systemWidth, 1u))) * (id == PictureBoxId ? 2 : 1))
             << "control " << id << " at " << ExpectedDpi() << " DPI";
         // A button's mark lies 3 pixels inside its edge at 96 DPI, and scales too.
         if (id != PictureBoxId) {
