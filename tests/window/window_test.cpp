@@ -147,6 +147,15 @@ TEST_F(OpenWindow, ColoursOnScreenAreTheDesignedOnes)
     EXPECT_EQ(ColourAt(Scaled(232 + 3), Scaled(56 + 3)), RGB(255, 192, 128)) << "prompt";
     EXPECT_EQ(ColourAt(Scaled(232) + 5, Scaled(120) + 5), RGB(128, 255, 128)) << "Изведи";
     EXPECT_EQ(ColourAt(Scaled(352) + 5, Scaled(160) + 5), RGB(255, 128, 128)) << "Чисти";
+    // The statement in the read-only output box lies on the window colour, as in an
+    // editable box, not on the grey of a read-only one (its scroll bar left aside).
+    const std::vector<COLORREF> output = PixelsOf(Control(OutputBoxId));
+    const int width = BoundsOf(OutputBoxId).right - BoundsOf(OutputBoxId).left;
+    std::size_t grey = 0;
+    for (std::size_t i = 0; i < output.size(); ++i)
+        grey += static_cast<int>(i % static_cast<std::size_t>(width)) < width * 3 / 4 &&
+                output[i] == GetSysColor(COLOR_BTNFACE);
+    EXPECT_LT(grey, output.size() / 100);
     Click(ClearButtonId);
     EXPECT_EQ(ColourAt(Scaled(8 + 224), Scaled(192 + 96)), GetSysColor(COLOR_WINDOW)) << "output box";
     EXPECT_EQ(ColourAt(Scaled(376 + 40), Scaled(56 + 13)), GetSysColor(COLOR_WINDOW)) << "input box";
