@@ -13,6 +13,8 @@
 #endif
 #include <windows.h>
 
+#include "reference_window.h"
+
 namespace {
 
 constexpr const wchar_t* ClassName = L"ZomeritaBareWindow";
@@ -24,28 +26,6 @@ constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int ClientWidth = 462;
 constexpr int ClientHeight = 390;
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-bool RegisterWindowClass(HINSTANCE instance)
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    // DefWindowProc paints the whole client area with this on WM_ERASEBKGND.
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    windowClass.lpszClassName = ClassName;
-    return RegisterClassExW(&windowClass) != 0;
-}
-
 HWND CreateBareWindow(HINSTANCE instance)
 {
     RECT frame{0, 0, ClientWidth, ClientHeight};
@@ -54,22 +34,11 @@ HWND CreateBareWindow(HINSTANCE instance)
                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
 }
 
-int RunMessageLoop() noexcept
-{
-    MSG message;
-    BOOL got;
-    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return got < 0 ? 1 : static_cast<int>(message.wParam);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    if (!RegisterWindowClass(instance))
+    if (!zomerita::bench::RegisterReferenceClass(instance, ClassName, COLOR_WINDOW))
         return 1;
     const HWND window = CreateBareWindow(instance);
     if (!window)
@@ -77,5 +46,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     // Shown and painted before the loop starts, as the program does.
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    return RunMessageLoop();
+    return zomerita::bench::RunMessageLoop();
 }

@@ -20,6 +20,7 @@
 #include "control_text.h"
 #include "dpi.h"
 #include "layout.h"
+#include "reference_window.h"
 #include "win32_main_window.h"
 #include "window_font.h"
 
@@ -29,55 +30,16 @@ using namespace zomerita::win;
 
 constexpr const wchar_t* ClassName = L"ZomeritaPlainWindow";
 
-struct ControlClass {
-    const wchar_t* name;
-    DWORD style;
-    DWORD extendedStyle;
-};
-
 // The program's classes and styles, with a push button and a plain static where it
 // draws its own.
-ControlClass ClassOf(ControlKind kind) noexcept
+ControlClass PlainClassOf(ControlKind kind) noexcept
 {
-    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
-    switch (kind) {
-    case ControlKind::Label:
-        return {L"STATIC", child | SS_CENTER | SS_NOPREFIX, 0};
-    case ControlKind::SpokenLabel:
-        return {L"STATIC", WS_CHILD | SS_NOPREFIX, 0};
-    case ControlKind::TextBox:
-        return {L"EDIT", child | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlKind::OutputBox:
-        return {L"EDIT", child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
-                WS_EX_CLIENTEDGE};
-    case ControlKind::Button:
-        return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
-    case ControlKind::Picture:
-        return {L"STATIC", child | WS_TABSTOP | SS_NOTIFY, WS_EX_CLIENTEDGE};
-    }
-    return {L"STATIC", child, 0};
-}
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-bool RegisterWindowClass(HINSTANCE instance)
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    // The colour the system gives the labels, as behind the controls of a dialog box.
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = ClassName;
-    return RegisterClassExW(&windowClass) != 0;
+    ControlClass plain = ClassOf(kind);
+    if (kind == ControlKind::Button)
+        plain.style = (plain.style & ~BS_TYPEMASK) | BS_PUSHBUTTON;
+    else if (kind == ControlKind::Picture)
+        plain.style &= ~SS_TYPEMASK;  // SS_LEFT: its text, which the program never shows
+    return plain;
 }
 
 // A text of the string table; the table's texts are not terminated in place.
@@ -91,7 +53,7 @@ std::wstring Text(HINSTANCE instance, UINT id)
 bool CreateControls(HWND window, HINSTANCE instance, int dpi, HFONT font)
 {
     for (const ControlLayout& control : Controls) {
-        const ControlClass kind = ClassOf(control.kind);
+        const ControlClass kind = PlainClassOf(control.kind);
         const RECT bounds = PixelRect(control, dpi);
         const HWND created = CreateWindowExW(
             kind.extendedStyle, kind.name, control.textId ? Text(instance, control.textId).c_str() : L"", kind.style,
@@ -107,24 +69,14 @@ bool CreateControls(HWND window, HINSTANCE instance, int dpi, HFONT font)
     return SetWindowTextW(GetDlgItem(window, OutputBoxId), statement.c_str()) != FALSE;
 }
 
-int RunMessageLoop() noexcept
-{
-    MSG message;
-    BOOL got;
-    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return got < 0 ? 1 : static_cast<int>(message.wParam);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    if (!RegisterWindowClass(instance))
+    // The colour the system gives the labels, as behind the controls of a dialog box.
+    if (!zomerita::bench::RegisterReferenceClass(instance, ClassName, COLOR_BTNFACE))
         return 1;
     constexpr DWORD style = Win32MainWindow::Style;
     constexpr DWORD extendedStyle = Win32MainWindow::ExtendedStyle;
@@ -148,7 +100,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         ShowWindow(window, showCommand);
         UpdateWindow(window);
         SetFocus(GetDlgItem(window, OutputBoxId));
-        return RunMessageLoop();
+        return zomerita::bench::RunMessageLoop();
     } catch (const std::exception&) {  // the font could not be created
         return 1;
     }

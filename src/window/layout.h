@@ -68,6 +68,14 @@ constexpr std::array<ControlLayout, 8> Controls{{
     {PictureBoxId, ControlKind::Picture, IDS_PICTURE_NAME, 120, 480, 2865, 2310},
 }};
 
+// The window class, styles and extended styles that a kind of control is created with.
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD extendedStyle;
+};
+ControlClass ClassOf(ControlKind kind) noexcept;
+
 // The row of a control of the table; nullptr for an id the table does not have.
 const ControlLayout* LayoutOf(int id) noexcept;
 
