@@ -1,6 +1,7 @@
 #include "user_input.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -102,6 +103,20 @@ BOOL CALLBACK FindMessageControl(HWND child, LPARAM found)
     return TRUE;
 }
 
+// How many times slower than a machine's own code this process runs: the runner says so
+// in ZOMERITA_SLOWDOWN where Wine's 32-bit processes run under an emulator, whose input
+// and paint messages arrive that much further apart.
+DWORD Slowdown()
+{
+    static const DWORD factor = [] {
+        wchar_t value[8] = {};
+        const DWORD length = GetEnvironmentVariableW(L"ZOMERITA_SLOWDOWN", value, std::size(value));
+        const long parsed = length > 0 && length < std::size(value) ? std::wcstol(value, nullptr, 10) : 1;
+        return static_cast<DWORD>(std::clamp(parsed, 1L, 20L));
+    }();
+    return factor;
+}
+
 }  // namespace
 
 std::wstring MessageBoxText(HWND box)
@@ -113,8 +128,9 @@ std::wstring MessageBoxText(HWND box)
 
 void PumpMessages(HWND dialog, DWORD quietMilliseconds)
 {
+    quietMilliseconds *= Slowdown();
     // Bounded, so that a window that never falls quiet fails its test instead of hanging.
-    constexpr DWORD longest = 5000;
+    const DWORD longest = 5000 * Slowdown();
     const DWORD started = GetTickCount();
     DWORD lastMessage = started;
     while (GetTickCount() - lastMessage < quietMilliseconds && GetTickCount() - started < longest) {
