@@ -17,6 +17,7 @@
 #include "error_report.h"
 #include "layout.h"
 #include "placement.h"
+#include "version.h"
 #include "window_icon.h"
 #include "transcript_oracle.h"
 #include "open_window.h"
@@ -134,9 +135,9 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     GetClientRect(Main(), &client);
     EXPECT_TRUE(EqualRect(&client, &normal)) << client.right << " x " << client.bottom;
 
-    wchar_t caption[100];
-    GetWindowTextW(Main(), caption, 100);
-    EXPECT_TRUE(std::wstring(caption).ends_with(L" Зомерита")) << ::testing::PrintToString(std::wstring(caption));
+    std::wstring caption(GetWindowTextLengthW(Main()) + 1, L'\0');
+    caption.resize(GetWindowTextW(Main(), caption.data(), static_cast<int>(caption.size())));
+    EXPECT_EQ(caption, L"" ZOMERITA_PUBLISHER_ADDRESS L" Зомерита");
     EXPECT_NE(SendMessageW(Main(), WM_GETICON, ICON_BIG, 0) ? 1 : GetClassLongPtrW(Main(), GCLP_HICON), 0);
 }
 
