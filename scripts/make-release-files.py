@@ -2,9 +2,8 @@
 #   make-release-files.py wxs-value WXS NAME
 #   make-release-files.py texts WORK VERSION FILEVERSION UPGRADECODE README LICENCE
 #   make-release-files.py zip ZIP EPOCH WORK
-#   make-release-files.py language            (the version record on standard input)
 #   make-release-files.py include WXI PRODUCTNAME PUBLISHER
-import os, re, struct, sys, time, zipfile
+import os, re, sys, time, zipfile
 from xml.sax.saxutils import escape
 
 
@@ -63,16 +62,6 @@ def zip_release(zip_file, epoch, work):
     os.replace(partial, zip_file)
 
 
-def language():
-    """Prints the language of the version record's translation (1026: Bulgarian)."""
-    data = sys.stdin.buffer.read()
-    at = data.find("Translation".encode("utf-16-le"))
-    if at < 0:
-        sys.exit("no Translation in the version record")
-    at = (at + len("Translation\0") * 2 + 3) & ~3
-    print(struct.unpack_from("<H", data, at)[0])
-
-
 def include(path, product_name, publisher):
     """A WiX include that defines ProductName and Publisher."""
     with open(path, "w", encoding="utf-8") as include:
@@ -82,5 +71,5 @@ def include(path, product_name, publisher):
         include.write('</Include>\n')
 
 
-commands = {"wxs-value": wxs_value, "texts": texts, "zip": zip_release, "language": language, "include": include}
+commands = {"wxs-value": wxs_value, "texts": texts, "zip": zip_release, "include": include}
 commands[sys.argv[1]](*sys.argv[2:])

@@ -58,6 +58,14 @@ for block_key, _, _, tables in children:
         for name, kind, value, _ in strings:
             text = value.decode("utf-16-le", "replace") if kind == 1 else ""
             fields.append((name, text.split("\0", 1)[0]))
+# The first language and code page of VarFileInfo's Translation, as two numbers.
+for block_key, _, _, variables in children:
+    if block_key != "VarFileInfo":
+        continue
+    for name, _, value, _ in variables:
+        if name == "Translation" and len(value) >= 4:
+            fields.append((name, "%d %d" % struct.unpack_from("<HH", value)))
+            break
 
 if mode == "all":
     for name, text in fields:
