@@ -21,6 +21,7 @@
 #include "main_window.h"
 #include "open_window.h"
 #include "sequence_error.h"
+#include "thread_hook.h"
 #include "user_input.h"
 
 namespace zomerita::win {
@@ -129,6 +130,21 @@ LRESULT CALLBACK WatchClicks(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The clicks reckoned into `expected` while this lives; the hook goes before the pointer
+// it reads, however the test ends.
+class ClicksWatched {
+public:
+    explicit ClicksWatched(Expectation& expected) noexcept { watched = &expected; }
+    ClicksWatched(const ClicksWatched&) = delete;
+    ClicksWatched& operator=(const ClicksWatched&) = delete;
+    ~ClicksWatched() { watched = nullptr; }
+
+    bool Installed() const noexcept { return hook_.Installed(); }
+
+private:
+    ThreadHook hook_{WH_CALLWNDPROC, WatchClicks};
+};
+
 std::wstring RandomText(std::mt19937& random, std::size_t length)
 {
     static const std::wstring alphabet = L"0123456789012345678901234567890123456789 .+-eEaxZяЖщ\t";
@@ -151,9 +167,8 @@ TEST_F(Soak, RandomUserActionsNeverHangLeakOrShowWhatTheRulesDoNotAllow)
     expected.main = Main();
     expected.input = Control(InputBoxId);
     expected.output = TextOf(OutputBoxId);
-    watched = &expected;
-    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchClicks, nullptr, GetCurrentThreadId());
-    ASSERT_NE(hook, nullptr);
+    const ClicksWatched clicks(expected);
+    ASSERT_TRUE(clicks.Installed());
     MessageBoxCloser closer;
 
     const int gdiObjectsAtStart = LiveGdiObjects();
@@ -217,8 +232,6 @@ TEST_F(Soak, RandomUserActionsNeverHangLeakOrShowWhatTheRulesDoNotAllow)
         ASSERT_TRUE(IsWindowVisible(Main()));
     }
 
-    UnhookWindowsHookEx(hook);
-    watched = nullptr;
     EXPECT_GT(expected.clicks, 0);
     EXPECT_EQ(LiveGdiObjects(), gdiObjectsAtStart);
     // Wine does not count them (it answers 0); Windows does.
