@@ -21,7 +21,7 @@
 namespace zomerita::bench {
 namespace {
 
-constexpr const wchar_t* PlainClassName = L"ZomeritaBenchmarkPlainWindow";
+constexpr const wchar_t* BareClassName = L"ZomeritaBenchmarkBareWindow";
 
 template <class Action>
 void TimeStep(const char* step, Action&& action)
@@ -29,20 +29,22 @@ void TimeStep(const char* step, Action&& action)
     std::printf("%s\t%.3f\n", step, MillisecondsOf(std::forward<Action>(action)));
 }
 
-void RegisterPlainClass(HINSTANCE instance)
+void RegisterBareClass(HINSTANCE instance)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = instance;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    windowClass.lpszClassName = PlainClassName;
+    windowClass.lpszClassName = BareClassName;
     RegisterClassExW(&windowClass);
 }
 
-HWND CreatePlainWindow(HINSTANCE instance) noexcept
+// A top-level window with nothing in it, as bare_window.exe shows (not plain_window's,
+// which has the controls).
+HWND CreateBareWindow(HINSTANCE instance) noexcept
 {
-    return CreateWindowExW(0, PlainClassName, L"", win::Win32MainWindow::Style, 0, 0, 480, 430, nullptr, nullptr,
+    return CreateWindowExW(0, BareClassName, L"", win::Win32MainWindow::Style, 0, 0, 480, 430, nullptr, nullptr,
                            instance, nullptr);
 }
 
@@ -52,7 +54,7 @@ HWND CreatePlainWindow(HINSTANCE instance) noexcept
 // a second one shows what a top-level window costs by itself.
 void ShowBareWindow(HINSTANCE instance)
 {
-    const HWND window = CreatePlainWindow(instance);
+    const HWND window = CreateBareWindow(instance);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     DestroyWindow(window);
@@ -61,7 +63,7 @@ void ShowBareWindow(HINSTANCE instance)
 // One control of each system class the window uses, in a hidden window.
 void CreateFirstControls(HINSTANCE instance) noexcept
 {
-    const HWND parent = CreatePlainWindow(instance);
+    const HWND parent = CreateBareWindow(instance);
     constexpr DWORD child = WS_CHILD | WS_VISIBLE;
     CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", child | ES_MULTILINE | WS_VSCROLL, 0, 0, 100, 100, parent,
                     nullptr, instance, nullptr);
@@ -82,7 +84,7 @@ void UseWindowFont()
 int Run()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterPlainClass(instance);
+    RegisterBareClass(instance);
     TimeStep("a first, bare window: create, show, paint", [&] { ShowBareWindow(instance); });
     TimeStep("a second, bare window: create, show, paint", [&] { ShowBareWindow(instance); });
     TimeStep("InitCommonControlsEx", [] {
@@ -92,7 +94,7 @@ int Run()
     {
         // The program's icon in both sizes for the DPI, as its window takes them; the
         // hidden window that takes them is made outside the step.
-        const HWND hidden = CreatePlainWindow(instance);
+        const HWND hidden = CreateBareWindow(instance);
         win::WindowIcon icon(instance, MAKEINTRESOURCEW(IDI_ZOMERITA));
         TimeStep("icon: WindowIcon::Apply, large and small", [&] { icon.Apply(hidden, win::DefaultDpi); });
         DestroyWindow(hidden);  // before its icons go
