@@ -38,7 +38,7 @@ private:
 // The resource's bytes in a stream that owns a movable copy of them.
 ComOwner<IStream> StreamOfResource(HINSTANCE module, int resourceId)
 {
-    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_RCDATA);
     const HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const void* const bytes = loaded ? LockResource(loaded) : nullptr;
     const DWORD size = resource ? SizeofResource(module, resource) : 0;

@@ -4,9 +4,10 @@
 
 namespace zomerita::win {
 
-// A function of a system DLL that this process has already loaded (user32, kernel32),
-// looked up at run time because older Windows lack it; null where it is missing.
-// Importing it directly would stop the program from starting there.
+// A function of a system DLL that this process has already loaded (user32, kernel32 or
+// comctl32, which the program imports from), looked up at run time because older
+// Windows lack it; null where it is missing. Importing it directly would stop the
+// program from starting there.
 template <class Function>
 Function SystemFunction(const wchar_t* module, const char* name) noexcept
 {

@@ -33,7 +33,7 @@ constexpr const wchar_t* TranscriptOf11 =
     L"2 деля на 2  = 1\r\n";
 
 // A window as it opens: loaded, the statement in the output box.
-struct OpenedWindow : ::testing::Test {
+struct Handlers : ::testing::Test {
     FakeWindow window;
     MainWindow handlers{window};
 
@@ -62,21 +62,21 @@ struct OpenedWindow : ::testing::Test {
     }
 };
 
-TEST_F(OpenedWindow, LoadEmptiesTheInputAndLimitsItToFourCharacters)
+TEST_F(Handlers, LoadEmptiesTheInputAndLimitsItToFourCharacters)
 {
     EXPECT_EQ(window.input, L"");
     EXPECT_EQ(window.inputLimit, 4);
     EXPECT_EQ(window.output, Statement);
 }
 
-TEST_F(OpenedWindow, ShowWithEmptyInputChangesNothing)
+TEST_F(Handlers, ShowWithEmptyInputChangesNothing)
 {
     handlers.OnCommandClick(MainWindow::ShowCommand);
     EXPECT_EQ(window.output, Statement);
     EXPECT_EQ(window.input, L"");
 }
 
-TEST_F(OpenedWindow, ShowWritesTheTranscriptOnceHoweverOftenClicked)
+TEST_F(Handlers, ShowWritesTheTranscriptOnceHoweverOftenClicked)
 {
     Show(L"11");
     EXPECT_EQ(window.output, TranscriptOf11);
@@ -85,7 +85,7 @@ TEST_F(OpenedWindow, ShowWritesTheTranscriptOnceHoweverOftenClicked)
     EXPECT_EQ(window.input, L"11");
 }
 
-TEST_F(OpenedWindow, ShortTranscriptsAndReadingTheLeadingNumber)
+TEST_F(Handlers, ShortTranscriptsAndReadingTheLeadingNumber)
 {
     const struct {
         const wchar_t* input;
@@ -106,14 +106,14 @@ TEST_F(OpenedWindow, ShortTranscriptsAndReadingTheLeadingNumber)
     }
 }
 
-TEST_F(OpenedWindow, ExponentInputStartsFromItsValue)
+TEST_F(Handlers, ExponentInputStartsFromItsValue)
 {
     Show(L"1e3");
     EXPECT_EQ(window.output.substr(0, window.output.find(L"\r\n") + 2), L"1000 деля на 2  = 500\r\n");
     EXPECT_TRUE(window.output.ends_with(L" = 1\r\n"));
 }
 
-TEST_F(OpenedWindow, ClearEmptiesBothBoxesAndTheStatementDoesNotComeBack)
+TEST_F(Handlers, ClearEmptiesBothBoxesAndTheStatementDoesNotComeBack)
 {
     Show(L"11");
     handlers.OnCommandClick(MainWindow::ClearCommand);
@@ -123,7 +123,7 @@ TEST_F(OpenedWindow, ClearEmptiesBothBoxesAndTheStatementDoesNotComeBack)
     EXPECT_EQ(window.output, L"");
 }
 
-TEST_F(OpenedWindow, OtherIndexesDoNothing)
+TEST_F(Handlers, OtherIndexesDoNothing)
 {
     window.input = L"11";
     for (const std::int16_t index : {std::int16_t{-1}, std::int16_t{2}, std::int16_t{32767}})
@@ -132,7 +132,7 @@ TEST_F(OpenedWindow, OtherIndexesDoNothing)
     EXPECT_EQ(window.output, Statement);
 }
 
-TEST_F(OpenedWindow, NonNaturalStartIsRefusedBeforeAnyLine)
+TEST_F(Handlers, NonNaturalStartIsRefusedBeforeAnyLine)
 {
     for (const std::wstring input : {L"0", L"-5", L"2.5", L"abc", L" ", L"\t", L"-0", L".", L"1e-9", L"-1e9"}) {
         window.output = Statement;
@@ -142,7 +142,7 @@ TEST_F(OpenedWindow, NonNaturalStartIsRefusedBeforeAnyLine)
     }
 }
 
-TEST_F(OpenedWindow, OverflowAtTheFirstTestWritesNothing)
+TEST_F(Handlers, OverflowAtTheFirstTestWritesNothing)
 {
     for (const std::wstring input : {L"3e9", L"2147483648", L"1e400"}) {
         EXPECT_EQ(ShowFailing(input), SequenceError::Kind::Overflow) << ::testing::PrintToString(input);
@@ -151,7 +151,7 @@ TEST_F(OpenedWindow, OverflowAtTheFirstTestWritesNothing)
     }
 }
 
-TEST_F(OpenedWindow, OverflowMidwayKeepsEveryFinishedLine)
+TEST_F(Handlers, OverflowMidwayKeepsEveryFinishedLine)
 {
     // 2147483647 is the largest value that passes the parity test; 3221224504 fails it.
     EXPECT_EQ(ShowFailing(L"2147483002"), SequenceError::Kind::Overflow);
@@ -162,7 +162,7 @@ TEST_F(OpenedWindow, OverflowMidwayKeepsEveryFinishedLine)
     EXPECT_EQ(window.output, L"2147483647 умножавам по 3 и +1 = 6442450942\r\n");
 }
 
-TEST_F(OpenedWindow, HundredThousandDigitsEndInOverflowQuickly)
+TEST_F(Handlers, HundredThousandDigitsEndInOverflowQuickly)
 {
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(ShowFailing(std::wstring(100'000, L'7')), SequenceError::Kind::Overflow);
