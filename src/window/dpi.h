@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-namespace zomerita::win {
+#include "frame.h"
+#include "scaling.h"
 
-constexpr int DefaultDpi = 96;
+namespace zomerita::win {
 
 // Sent from Windows 8.1 on; the headers declare it only for programs that require 7 or
 // later, and this one runs from Vista (where the message never comes).
@@ -16,14 +17,10 @@ constexpr int DefaultDpi = 96;
 // else the system's.
 int DpiOf(HWND window) noexcept;
 
-// The DPI to use from what the system reports: the window's where known (not 0), else
-// the system's, else the default.
-int ChooseDpi(int windowDpi, int systemDpi) noexcept;
-
 // The system's DPI, as the screen reports it; 0 where it cannot be read.
 int SystemDpi() noexcept;
 
-// The frame rectangle, at (0, 0), that gives a client area of the given size.
-RECT FrameForClient(SIZE client, DWORD style, DWORD extendedStyle, int dpi) noexcept;
+// What the caption and borders of a window of these styles take at a DPI.
+FrameInsets FrameInsetsAt(DWORD style, DWORD extendedStyle, int dpi) noexcept;
 
 }  // namespace zomerita::win

@@ -11,6 +11,8 @@
 #include "jpeg_picture.h"
 #include "owner_draw.h"
 #include "placement.h"
+#include "system_colours.h"
+#include "win32_geometry.h"
 #include "window_font.h"
 #include "window_error.h"
 
@@ -59,19 +61,21 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, RECT*, LPARAM allWorkAreas) noe
 }
 
 // The smallest rectangle that holds every monitor's work area.
-RECT WorkAreaOfAllMonitors() noexcept
+Rect WorkAreaOfAllMonitors() noexcept
 {
     RECT all{};
     EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&all));
-    return all;
+    return FromRECT(all);
 }
 
-RECT WorkAreaAround(const RECT& frame) noexcept
+// The work area of the monitor that holds most of the frame, or is nearest to it.
+Rect WorkAreaAround(const Rect& frame) noexcept
 {
+    const RECT area = ToRECT(frame);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
-    return monitor.rcWork;
+    GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor);
+    return FromRECT(monitor.rcWork);
 }
 
 // Shows a text box from its first line with nothing selected.
@@ -276,7 +280,7 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 bool Win32MainWindow::OnCreate() noexcept
 {
     try {
-        UseColours(ChooseColours(HighContrastOn(), CurrentSystemColours()));
+        UseColours(CurrentColours());
         CreateControls();
         ApplyDpi(DpiOf(window_));
         // Into the box at its final size and font, so that the text is laid out once.
@@ -326,8 +330,8 @@ void Win32MainWindow::ApplyDpi(int dpi)
     dpi_ = dpi;
     for (const ControlLayout& control : Controls) {
         const HWND handle = Control(control.id);
-        const RECT bounds = PixelRect(control, dpi);
-        MoveWindow(handle, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
+        const Rect bounds = PixelRect(control, dpi);
+        MoveWindow(handle, bounds.left, bounds.top, bounds.width(), bounds.height(), TRUE);
         SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     // The controls hold the new font now; the old one may go.
@@ -337,17 +341,19 @@ void Win32MainWindow::ApplyDpi(int dpi)
 
 void Win32MainWindow::CentreOnWorkArea() noexcept
 {
-    const RECT frame =
-        FrameForClient({ToPixels(ClientWidthTwips, dpi_), ToPixels(ClientHeightTwips, dpi_)}, Style, ExtendedStyle, dpi_);
     RECT current;
     GetWindowRect(window_, &current);
-    MoveFrame(CentredOnWorkArea({frame.right, frame.bottom}, WorkAreaAround(current)));
+    MoveFrame(CentredOnWorkArea(DesignedFrameAt(dpi_), WorkAreaAround(FromRECT(current))));
 }
 
-void Win32MainWindow::MoveFrame(const RECT& frame) noexcept
+Size Win32MainWindow::DesignedFrameAt(int dpi) const noexcept
 {
-    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return DesignedFrame(FrameInsetsAt(Style, ExtendedStyle, dpi), dpi);
+}
+
+void Win32MainWindow::MoveFrame(const Rect& frame) noexcept
+{
+    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.width(), frame.height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::OnCommand(int id, int notification) noexcept
@@ -408,7 +414,8 @@ void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
     HandleEvent([&] { ApplyDpi(dpi); });
     // In the middle of a drag the window still straddles two monitors: the suggested
     // place keeps it under the cursor, and is taken as given.
-    MoveFrame(beingMoved_ ? suggested : KeptOnWorkArea(suggested, WorkAreaOfAllMonitors()));
+    const Rect frame = FromRECT(suggested);
+    MoveFrame(beingMoved_ ? frame : KeptOnWorkArea(frame, WorkAreaOfAllMonitors()));
     // Moving the controls repaints only what they uncover: nothing of the old scale may stay.
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -447,7 +454,7 @@ void Win32MainWindow::OnColoursChanged() noexcept
     // from their parent.
     for (const ControlLayout& control : Controls)
         SendMessageW(Control(control.id), WM_SYSCOLORCHANGE, 0, 0);
-    HandleEvent([this] { UseColours(ChooseColours(HighContrastOn(), CurrentSystemColours())); });
+    HandleEvent([this] { UseColours(CurrentColours()); });
 }
 
 std::wstring Win32MainWindow::LoadText(UINT id) const

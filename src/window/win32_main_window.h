@@ -8,6 +8,7 @@
 
 #include "colours.h"
 #include "dpi.h"
+#include "frame.h"
 #include "gdi_handles.h"
 #include "layout.h"
 #include "main_window.h"
@@ -67,7 +68,8 @@ private:
     void ShowStatement();
     void ApplyDpi(int dpi);
     void CentreOnWorkArea() noexcept;
-    void MoveFrame(const RECT& frame) noexcept;
+    Size DesignedFrameAt(int dpi) const noexcept;
+    void MoveFrame(const Rect& frame) noexcept;
     std::wstring LoadText(UINT id) const;
 
     // Runs a handler: whatever it throws is reported to the user here and goes no further.

@@ -16,7 +16,6 @@
 #include "dpi.h"
 #include "error_report.h"
 #include "layout.h"
-#include "placement.h"
 #include "window_icon.h"
 #include "transcript_oracle.h"
 #include "open_window.h"
@@ -71,17 +70,6 @@ TEST_F(OpenWindow, ClientAreaAndEveryControlSitWhereDesignedAtTheDpi)
         EXPECT_EQ(bounds.right - bounds.left, Scaled(control.width));
         EXPECT_EQ(bounds.bottom - bounds.top, Scaled(control.height));
     }
-
-    // At the scalings between, twips round to the nearest pixel.
-    EXPECT_EQ(ToPixels(375, 120), 31);    // 31.25
-    EXPECT_EQ(ToPixels(2865, 120), 239);  // 238.75
-    EXPECT_EQ(ToPixels(375, 168), 44);    // 43.75
-    EXPECT_EQ(ToPixels(405, 168), 47);    // 47.25
-    // The DPI is the window's where the system knows it, else the system's, else 96.
-    EXPECT_EQ(ChooseDpi(144, 96), 144);
-    EXPECT_EQ(ChooseDpi(96, 120), 96);
-    EXPECT_EQ(ChooseDpi(0, 120), 120);
-    EXPECT_EQ(ChooseDpi(0, 0), 96);
 }
 
 TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
@@ -103,12 +91,6 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     };
     placed(frame.left, frame.right, work.left, work.right);
     placed(frame.top, frame.bottom, work.top, work.bottom);
-    // On any work area, whatever its top and left: centred, or kept on it where larger.
-    const RECT elsewhere{100, 50, 1100, 850};
-    const auto same = [](RECT got, RECT wanted) { return EqualRect(&got, &wanted) != FALSE; };
-    EXPECT_TRUE(same(CentredOnWorkArea({400, 300}, elsewhere), {400, 300, 800, 600}));
-    EXPECT_TRUE(same(CentredOnWorkArea({1200, 900}, elsewhere), {100, 50, 1300, 950}));
-    EXPECT_TRUE(same(KeptOnWorkArea({150, 60, 550, 360}, elsewhere), {150, 60, 550, 360})) << "on it, it stays";
     // The same after a change of DPI, whatever place the system suggests.
     RECT suggested = frame;
     OffsetRect(&suggested, work.left - 30 - frame.left, work.top - 40 - frame.top);
@@ -212,10 +194,6 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
     const int dpi = ExpectedDpi();
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), MetricIconSize(false, dpi))) << "big icon at " << dpi;
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_SMALL), MetricIconSize(true, dpi))) << "small icon at " << dpi;
-    // Where Windows has no metrics per DPI, the system's sizes are scaled to it.
-    EXPECT_TRUE(SameSize(ScaledIconSize({32, 32}, 96, 144), {48, 48}));
-    EXPECT_TRUE(SameSize(ScaledIconSize({16, 16}, 96, 120), {20, 20}));
-    EXPECT_TRUE(SameSize(ScaledIconSize({48, 48}, 144, 168), {56, 56}));
     if (dpi == 144) {
         EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), {48, 48})) << "the 48-pixel image at 144 DPI";
     }
@@ -226,9 +204,8 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
     const int other = dpi == 144 ? 96 : 144;
     RECT frame;
     GetWindowRect(Main(), &frame);
-    RECT suggested = FrameForClient({ToPixels(ClientWidthTwips, other), ToPixels(ClientHeightTwips, other)},
-                                    Win32MainWindow::Style, Win32MainWindow::ExtendedStyle, other);
-    OffsetRect(&suggested, frame.left, frame.top);
+    const Size designed = DesignedFrame(FrameInsetsAt(Win32MainWindow::Style, Win32MainWindow::ExtendedStyle, other), other);
+    RECT suggested{frame.left, frame.top, frame.left + designed.width, frame.top + designed.height};
     SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
     Pump();
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), MetricIconSize(false, other))) << "big icon at " << other;
@@ -500,7 +477,6 @@ TEST_F(OpenWindow, AnEndedWindowLeavesNoQuitMessageToCloseTheReportOfAFailedStar
 
     window_.reset();
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "after the window ended";
-    EXPECT_EQ(LayoutOf(IDOK), nullptr) << "no row for an id the table lacks";
 }
 
 // --- The owners of GDI objects, whose count the soak test watches for leaks ----------
