@@ -106,7 +106,7 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance)
             std::rethrow_exception(creationError_);
         throw WindowError(IDS_ERROR_WINDOW, "the main window could not be created");
     }
-    HandleEvent([this] { handlers_.OnWindowLoad(); });
+    RunHandlerThenFlush(&MainWindow::OnWindowLoad);
 }
 
 void Win32MainWindow::UseColours(const Colours& colours)
@@ -187,12 +187,12 @@ void Win32MainWindow::FlushOutput()
     ShowFromTop(output);
 }
 
-template <class Handler>
-void Win32MainWindow::HandleEvent(Handler&& handler) noexcept
+template <class... Parameters, class... Arguments>
+void Win32MainWindow::RunHandlerThenFlush(void (MainWindow::*handler)(Parameters...), Arguments... arguments) noexcept
 {
     std::exception_ptr error;
     try {
-        handler();
+        (handlers_.*handler)(arguments...);
     } catch (...) {
         error = std::current_exception();
     }
@@ -205,6 +205,16 @@ void Win32MainWindow::HandleEvent(Handler&& handler) noexcept
     }
     if (error)
         ReportError(window_, error);
+}
+
+template <class Action>
+void Win32MainWindow::ReportingErrors(Action&& action) noexcept
+{
+    try {
+        action();
+    } catch (...) {
+        ReportError(window_, std::current_exception());
+    }
 }
 
 // --- Messages ------------------------------------------------------------------------
@@ -291,7 +301,7 @@ bool Win32MainWindow::OnCreate() noexcept
         return false;
     }
     // Without the photograph the window is still of use: say so and go on.
-    HandleEvent([this] { photograph_ = LoadJpegResource(instance_, IDR_PHOTOGRAPH); });
+    ReportingErrors([this] { photograph_ = LoadJpegResource(instance_, IDR_PHOTOGRAPH); });
     return true;
 }
 
@@ -362,9 +372,9 @@ void Win32MainWindow::OnCommand(int id, int notification) noexcept
     if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED)
         return;
     if (id == ShowButtonId)
-        HandleEvent([this] { handlers_.OnCommandClick(MainWindow::ShowCommand); });
+        RunHandlerThenFlush(&MainWindow::OnCommandClick, MainWindow::ShowCommand);
     else if (id == ClearButtonId)
-        HandleEvent([this] { handlers_.OnCommandClick(MainWindow::ClearCommand); });
+        RunHandlerThenFlush(&MainWindow::OnCommandClick, MainWindow::ClearCommand);
 }
 
 LRESULT Win32MainWindow::OnControlColour(HDC dc, HWND control) noexcept
@@ -411,7 +421,7 @@ bool Win32MainWindow::OnEraseBackground(HDC dc) noexcept
 
 void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
 {
-    HandleEvent([&] { ApplyDpi(dpi); });
+    ReportingErrors([&] { ApplyDpi(dpi); });
     // In the middle of a drag the window still straddles two monitors: the suggested
     // place keeps it under the cursor, and is taken as given.
     const Rect frame = FromRECT(suggested);
@@ -454,7 +464,7 @@ void Win32MainWindow::OnColoursChanged() noexcept
     // from their parent.
     for (const ControlLayout& control : Controls)
         SendMessageW(Control(control.id), WM_SYSCOLORCHANGE, 0, 0);
-    HandleEvent([this] { UseColours(CurrentColours()); });
+    ReportingErrors([this] { UseColours(CurrentColours()); });
 }
 
 std::wstring Win32MainWindow::LoadText(UINT id) const

@@ -72,9 +72,14 @@ private:
     void MoveFrame(const Rect& frame) noexcept;
     std::wstring LoadText(UINT id) const;
 
-    // Runs a handler: whatever it throws is reported to the user here and goes no further.
-    template <class Handler>
-    void HandleEvent(Handler&& handler) noexcept;
+    // The only way to the handlers: runs one, then puts what it wrote into the output
+    // box, even when it failed; whatever either throws is reported to the user here and
+    // goes no further.
+    template <class... Parameters, class... Arguments>
+    void RunHandlerThenFlush(void (MainWindow::*handler)(Parameters...), Arguments... arguments) noexcept;
+    // The same for the window's own work, which writes no output.
+    template <class Action>
+    void ReportingErrors(Action&& action) noexcept;
     void FlushOutput();
 
     HINSTANCE instance_;
@@ -94,7 +99,7 @@ private:
     // Lines appended during one handler, put into the output box in one go before
     // anything reads the box or the window is painted again.
     std::wstring pendingOutput_;
-    MainWindow handlers_{*this};
+    MainWindow handlers_{*this};  // only through RunHandlerThenFlush
 };
 
 }  // namespace zomerita::win
