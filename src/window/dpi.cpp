@@ -31,4 +31,13 @@ FrameInsets FrameInsetsAt(DWORD style, DWORD extendedStyle, int dpi) noexcept
     return {-frame.left, -frame.top, frame.right, frame.bottom};
 }
 
+void ScaleFrameWithDpi(HWND window) noexcept
+{
+    using EnableNonClientDpiScalingFunction = BOOL(WINAPI*)(HWND);
+    static const auto enableNonClientDpiScaling =
+        SystemFunction<EnableNonClientDpiScalingFunction>(L"user32.dll", "EnableNonClientDpiScaling");
+    if (enableNonClientDpiScaling)
+        enableNonClientDpiScaling(window);
+}
+
 }  // namespace zomerita::win

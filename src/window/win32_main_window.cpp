@@ -49,25 +49,6 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, RECT*, LPARAM allWorkAreas) noexcept
-{
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info)) {
-        RECT& all = *reinterpret_cast<RECT*>(allWorkAreas);
-        UnionRect(&all, &all, &info.rcWork);
-    }
-    return TRUE;
-}
-
-// The smallest rectangle that holds every monitor's work area.
-Rect WorkAreaOfAllMonitors() noexcept
-{
-    RECT all{};
-    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&all));
-    return FromRECT(all);
-}
-
 // The work area of the monitor that holds most of the frame, or is nearest to it.
 Rect WorkAreaAround(const Rect& frame) noexcept
 {
@@ -225,6 +206,7 @@ LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM w
         auto* const self = static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ScaleFrameWithDpi(window);
     }
     auto* const self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
@@ -252,20 +234,34 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return TRUE;
     case WM_ERASEBKGND:
         return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_GETDPISCALEDSIZE: {
+        const Size frame = DesignedFrameAt(static_cast<int>(wParam));
+        *reinterpret_cast<SIZE*>(lParam) = {frame.width, frame.height};
+        return TRUE;
+    }
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_ACTIVATE: {
         // DefWindowProc gives the frame the focus on activation; the control that had it
         // takes it back after.
         const bool active = LOWORD(wParam) != WA_INACTIVE;
         if (!active)
-            OnActivate(false);
+            RememberFocus();
         const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
         if (active && !IsIconic(window_))
-            OnActivate(true);
+            RestoreFocus();
         return result;
     }
+    case WM_SIZE:
+        // Minimised by another program, the window loses the focus before it hears of
+        // its deactivation (under Wine every time): the control is remembered here.
+        if (wParam == SIZE_MINIMIZED)
+            RememberFocus();
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_ENTERSIZEMOVE:
         beingMoved_ = true;
         return 0;
@@ -422,24 +418,35 @@ bool Win32MainWindow::OnEraseBackground(HDC dc) noexcept
 void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
 {
     ReportingErrors([&] { ApplyDpi(dpi); });
+    // At the DPI the window is laid out at now (the old one, if that failed).
+    const Rect frame = FrameAfterDpiChange(FromRECT(suggested), DesignedFrameAt(dpi_));
     // In the middle of a drag the window still straddles two monitors: the suggested
     // place keeps it under the cursor, and is taken as given.
-    const Rect frame = FromRECT(suggested);
-    MoveFrame(beingMoved_ ? frame : KeptOnWorkArea(frame, WorkAreaOfAllMonitors()));
+    MoveFrame(beingMoved_ ? frame : KeptOnWorkArea(frame, WorkAreaAround(frame)));
     // Moving the controls repaints only what they uncover: nothing of the old scale may stay.
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Win32MainWindow::OnActivate(bool active) noexcept
+void Win32MainWindow::OnGetMinMaxInfo(MINMAXINFO& limits) const noexcept
 {
-    // Keep the control that had the focus across deactivation, as a dialog does; the
-    // frame itself, or no window, is not kept: the last control that had it stays.
-    if (!active) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(window_, focus))
-            focusWhenInactive_ = focus;
-        return;
-    }
+    // One size, whoever asks for another: a shortcut set to "Maximised", another
+    // program's SW_MAXIMIZE or SC_MAXIMIZE, or a drag of an edge.
+    const Size frame = DesignedFrameAt(dpi_);
+    limits.ptMaxSize = limits.ptMinTrackSize = limits.ptMaxTrackSize = {frame.width, frame.height};
+}
+
+void Win32MainWindow::RememberFocus() noexcept
+{
+    // Keep the control that had the focus across deactivation and minimising, as a
+    // dialog does; the frame itself, or no window, is not kept: the last control that
+    // had it stays.
+    const HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus))
+        focusWhenInactive_ = focus;
+}
+
+void Win32MainWindow::RestoreFocus() noexcept
+{
     SetFocus(focusWhenInactive_ && IsChild(window_, focusWhenInactive_) ? focusWhenInactive_
                                                                          : Control(OutputBoxId));
 }

@@ -59,7 +59,9 @@ private:
     LRESULT OnControlColour(HDC dc, HWND control) noexcept;
     void OnDrawItem(const DRAWITEMSTRUCT& item) noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
-    void OnActivate(bool active) noexcept;
+    void OnGetMinMaxInfo(MINMAXINFO& limits) const noexcept;
+    void RememberFocus() noexcept;
+    void RestoreFocus() noexcept;
     void OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept;
     void OnColoursChanged() noexcept;
     bool OnEraseBackground(HDC dc) noexcept;

@@ -104,6 +104,12 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     SendMessageW(Main(), WM_EXITSIZEMOVE, 0, 0);
     GetWindowRect(Main(), &frame);
     EXPECT_TRUE(EqualRect(&frame, &suggested)) << frame.left << ", " << frame.top;
+    // And after the drag, kept on the work area again.
+    OffsetRect(&suggested, -20, -20);
+    SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(ExpectedDpi(), ExpectedDpi()), reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(Main(), &frame);
+    EXPECT_EQ(frame.left, work.left);
+    EXPECT_EQ(frame.top, work.top);
 
     // Never maximised, whatever the start-up information asks: the size of a normal
     // start (the designed one, where the screen is large enough).
@@ -115,6 +121,18 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     RECT client;
     GetClientRect(Main(), &client);
     EXPECT_TRUE(EqualRect(&client, &normal)) << client.right << " x " << client.bottom;
+    // Nor stretched by another program, maximising it or dragging an edge.
+    ShowWindow(Main(), SW_MAXIMIZE);
+    Pump();
+    GetClientRect(Main(), &client);
+    EXPECT_TRUE(EqualRect(&client, &normal)) << "maximised: " << client.right << " x " << client.bottom;
+    ShowWindow(Main(), SW_RESTORE);
+    Pump();
+    GetWindowRect(Main(), &frame);
+    SetWindowPos(Main(), nullptr, 0, 0, frame.right - frame.left + 200, frame.bottom - frame.top + 100,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    GetClientRect(Main(), &client);
+    EXPECT_TRUE(EqualRect(&client, &normal)) << "stretched: " << client.right << " x " << client.bottom;
 
     wchar_t caption[100];
     GetWindowTextW(Main(), caption, 100);
@@ -204,10 +222,17 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
     const int other = dpi == 144 ? 96 : 144;
     RECT frame;
     GetWindowRect(Main(), &frame);
-    const Size designed = DesignedFrame(FrameInsetsAt(Win32MainWindow::Style, Win32MainWindow::ExtendedStyle, other), other);
-    RECT suggested{frame.left, frame.top, frame.left + designed.width, frame.top + designed.height};
+    // Asked first for its size at the new DPI (Windows 10 1703 and later), it answers
+    // with what it then takes, whatever size the suggestion has. (Wine's caption keeps
+    // the system's DPI, so the client area itself is not checked here.)
+    SIZE answered{};
+    EXPECT_TRUE(SendMessageW(Main(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(other), reinterpret_cast<LPARAM>(&answered)));
+    RECT suggested{frame.left, frame.top, frame.left + (frame.right - frame.left) * other / dpi,
+                   frame.top + (frame.bottom - frame.top) * other / dpi};
     SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
     Pump();
+    GetWindowRect(Main(), &frame);
+    EXPECT_TRUE(SameSize({frame.right - frame.left, frame.bottom - frame.top}, answered));
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), MetricIconSize(false, other))) << "big icon at " << other;
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_SMALL), MetricIconSize(true, other)))
         << "small icon at " << other;
@@ -411,6 +436,13 @@ TEST_F(OpenWindow, ARefusedInputIsReportedAndTheProgramGoesOn)
     SetFocus(Main());
     SwitchAwayAndBack();
     EXPECT_EQ(GetFocus(), Control(ShowButtonId));
+    // And after another program minimises and restores it.
+    SetFocus(Control(ClearButtonId));
+    ShowWindow(Main(), SW_MINIMIZE);
+    Pump();
+    ShowWindow(Main(), SW_RESTORE);
+    Pump();
+    EXPECT_EQ(GetFocus(), Control(ClearButtonId));
 
     // Still working: the next request is served.
     Click(ClearButtonId);
