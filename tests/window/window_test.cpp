@@ -282,6 +282,44 @@ TEST_F(OpenWindow, EveryControlShowsTimesNewRoman12PointCyrillic)
     }
 }
 
+// The first and last column that hold black in the middle rows of a picture `width`
+// pixels wide, leaving `margin` columns at either side; {width, -1} where none does.
+std::pair<int, int> InkColumns(const std::vector<COLORREF>& pixels, int width, int margin)
+{
+    const int height = static_cast<int>(pixels.size()) / width;
+    std::pair<int, int> columns{width, -1};
+    for (int y = height / 5; y < height * 4 / 5; ++y)
+        for (int x = margin; x < width - margin; ++x)
+            if (pixels[static_cast<std::size_t>(y * width + x)] == RGB(0, 0, 0))
+                columns = {std::min(columns.first, x), std::max(columns.second, x)};
+    return columns;
+}
+
+// A text drawn black on white, centred, in a font, as pixels row by row.
+std::vector<COLORREF> Drawn(const wchar_t* text, HFONT font, int width, int height)
+{
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+    const HGDIOBJ previousFont = SelectObject(memory, font);
+    RECT all{0, 0, width, height};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, RGB(0, 0, 0));
+    DrawTextW(memory, text, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(GetPixel(memory, x, y));
+    SelectObject(memory, previousFont);
+    SelectObject(memory, previousBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 TEST_F(OpenWindow, StatementIsShownFromTheTopWithTheFocusInTheOutputBox)
 {
     EXPECT_EQ(TextOf(OutputBoxId), Statement());
@@ -296,6 +334,18 @@ TEST_F(OpenWindow, StatementIsShownFromTheTopWithTheFocusInTheOutputBox)
     EXPECT_EQ(TextOf(PromptLabelId), L"Естествено число:");
     EXPECT_EQ(TextOf(ShowButtonId), L"Изведи");
     EXPECT_EQ(TextOf(ClearButtonId), L"Чисти");
+
+    // The buttons paint their captions themselves: the dark text on each face spans as
+    // many pixels as its own caption does, drawn in the button's font.
+    for (const auto& [id, caption] : {std::pair{ShowButtonId, L"Изведи"}, std::pair{ClearButtonId, L"Чисти"}}) {
+        const HWND button = Control(id);
+        const RECT bounds = BoundsOf(id);
+        const int width = bounds.right - bounds.left;
+        const int height = bounds.bottom - bounds.top;
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
+        EXPECT_EQ(InkColumns(PixelsOf(button), width, Scaled(4)), InkColumns(Drawn(caption, font, width, height), width, 0))
+            << "painted caption of control " << id;
+    }
 }
 
 TEST_F(OpenWindow, TheOutputBoxCannotBeEditedByTyping)
@@ -395,17 +445,20 @@ TEST_F(OpenWindow, ALongTranscriptIsWholeAndShownFromItsFirstLine)
 struct MessageBoxSeen {
     std::wstring text;
     HWND owner = nullptr;
+    std::wstring outputWhileShown;  // what the output box held while the box was up
 };
 
-std::future<MessageBoxSeen> CloseNextMessageBox()
+std::future<MessageBoxSeen> CloseNextMessageBox(HWND outputBox = nullptr)
 {
-    return std::async(std::launch::async, [] {
+    return std::async(std::launch::async, [outputBox] {
         MessageBoxSeen seen;
         for (int attempt = 0; attempt < 250; ++attempt) {
             const HWND box = FindWindowW(L"#32770", L"Зомерита");
             if (box && IsWindowVisible(box)) {
                 seen.text = MessageBoxText(box);
                 seen.owner = GetWindow(box, GW_OWNER);
+                if (outputBox)
+                    seen.outputWhileShown = ReadText(outputBox);
                 SetForegroundWindow(box);
                 PressKey(VK_RETURN);
                 return seen;
@@ -455,13 +508,15 @@ TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
 {
     // Another program may set a text longer than a user can type.
     SetWindowTextW(Control(InputBoxId), L"2147483002");
-    auto box = CloseNextMessageBox();
+    auto box = CloseNextMessageBox(Control(OutputBoxId));
     Click(ShowButtonId);
     const MessageBoxSeen seen = box.get();
     Pump();
     EXPECT_EQ(seen.text, L"Препълване: числото е твърде голямо.");
-    EXPECT_EQ(TextOf(OutputBoxId), L"2147483002 деля на 2  = 1073741501\r\n"
-                                   L"1073741501 умножавам по 3 и +1 = 3221224504\r\n");
+    const std::wstring written = L"2147483002 деля на 2  = 1073741501\r\n"
+                                 L"1073741501 умножавам по 3 и +1 = 3221224504\r\n";
+    EXPECT_EQ(seen.outputWhileShown, written) << "on screen before the error is reported";
+    EXPECT_EQ(TextOf(OutputBoxId), written);
     EXPECT_EQ(TextOf(InputBoxId), L"2147483002");
 }
 
@@ -537,6 +592,20 @@ TEST(UniqueGdiObject, CountsEachObjectOnceAndDeletesItOnceWhateverMovesIt)
     }
     EXPECT_EQ(GetObjectType(kept), 0u);
     EXPECT_EQ(LiveGdiObjects(), before);
+
+    // A pen selected for a paint goes back out of the DC before it is deleted: Windows
+    // cannot delete an object that is still selected.
+    const MemoryDc dc(nullptr);
+    const HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_PEN);
+    HPEN used = nullptr;
+    {
+        const UniquePen pen(CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
+        used = pen.get();
+        const SelectGuard selected(dc.get(), pen.get());
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), used);
+    }
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), original) << "the DC has its own pen back";
+    EXPECT_EQ(GetObjectType(used), 0u) << "and the pen is gone";
 }
 
 // --- The shipped program, started as a user starts it ---------------------------------
@@ -566,7 +635,35 @@ struct StartedProgram {
     }
 };
 
-TEST(ShippedProgram, OpensItsWindowAndEndsWhenTheWindowIsClosed)
+// The program's window in a process, once it shows; nullptr if none does.
+HWND VisibleWindowOf(DWORD processId)
+{
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        const HWND found = FindWindowW(Win32MainWindow::ClassName, nullptr);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (found && owner == processId && IsWindowVisible(found))
+            return found;
+        Sleep(25);
+    }
+    return nullptr;
+}
+
+// The control that has the focus in another thread's windows.
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+bool StillRunning(const PROCESS_INFORMATION& process)
+{
+    return WaitForSingleObject(process.hProcess, 300) == WAIT_TIMEOUT;
+}
+
+TEST(ShippedProgram, RunsItsWindowUntilClosedAndExitsNonZeroWhenItCannotStart)
 {
     std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
     // As a shortcut set to run maximised starts it: it opens at its one size all the same.
@@ -581,16 +678,7 @@ TEST(ShippedProgram, OpensItsWindowAndEndsWhenTheWindowIsClosed)
         << "cannot start " << ::testing::PrintToString(commandLine);
     WaitForInputIdle(process.hProcess, 10000);
 
-    HWND window = nullptr;
-    for (int attempt = 0; attempt < 200 && !window; ++attempt) {
-        const HWND found = FindWindowW(Win32MainWindow::ClassName, nullptr);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(found, &owner);
-        if (found && owner == process.dwProcessId && IsWindowVisible(found))
-            window = found;
-        else
-            Sleep(25);
-    }
+    const HWND window = VisibleWindowOf(process.dwProcessId);
     ASSERT_NE(window, nullptr) << "no visible window";
     EXPECT_FALSE(IsZoomed(window));
     RECT client;
@@ -598,11 +686,46 @@ TEST(ShippedProgram, OpensItsWindowAndEndsWhenTheWindowIsClosed)
     EXPECT_EQ(client.right, 462);
     EXPECT_EQ(client.bottom, 390);
 
+    // Its own loop: Escape presses nothing, in the output box or the input box, and Tab
+    // moves the focus from the one to the other.
+    SetForegroundWindow(window);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(StillRunning(process)) << "Escape in the output box";
+    PressKey(VK_TAB);
+    Sleep(300);
+    EXPECT_EQ(FocusOf(window), GetDlgItem(window, InputBoxId)) << "Tab from the output box";
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(StillRunning(process)) << "Escape in the input box";
+
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
     DWORD exitCode = 1;
     GetExitCodeProcess(process.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
+
+    // A copy without the window's texts cannot start: it says so, and exits with an error.
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring broken = std::wstring(folder) + L"zomerita-without-texts.exe";
+    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), broken.c_str(), FALSE));
+    const HANDLE update = BeginUpdateResourceW(broken.c_str(), FALSE);
+    ASSERT_NE(update, nullptr);
+    // The string table's block of the caption and the control texts (ids 192 to 207),
+    // with sixteen empty texts instead: each a length of 0.
+    WORD emptyTexts[16] = {};
+    ASSERT_TRUE(UpdateResourceW(update, RT_STRING, MAKEINTRESOURCEW(IDS_CAPTION / 16 + 1),
+                                MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), emptyTexts, sizeof emptyTexts));
+    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+    std::wstring brokenCommand = L"\"" + broken + L"\"";
+    StartedProgram failed;
+    auto box = CloseNextMessageBox();
+    ASSERT_TRUE(CreateProcessW(nullptr, brokenCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &failed.process));
+    EXPECT_EQ(box.get().text, L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
+    EXPECT_EQ(WaitForSingleObject(failed.process.hProcess, 10000), WAIT_OBJECT_0);
+    GetExitCodeProcess(failed.process.hProcess, &exitCode);
+    EXPECT_NE(exitCode, 0u);
+    DeleteFileW(broken.c_str());
 }
 
 }  // namespace
