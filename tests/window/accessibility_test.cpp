@@ -231,9 +231,16 @@ TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)
         }
         EXPECT_EQ(sideThickness, Scaled(static_cast<int>(std::max(systemWidth, 1u))) * (id == PictureBoxId ? 2 : 1))
             << "control " << id << " at " << ExpectedDpi() << " DPI";
-        // A button's mark lies 3 pixels inside its edge at 96 DPI, and scales too.
+        // A button's mark lies 3 pixels inside its edge at 96 DPI, and scales too: at the
+        // top, and at the bottom.
         if (id != PictureBoxId) {
             EXPECT_EQ(firstRow, Scaled(3)) << "control " << id << " at " << ExpectedDpi() << " DPI";
+            int lastRow = -1;
+            for (int y = (bounds.bottom - bounds.top) * 3 / 4; y < bounds.bottom - bounds.top; ++y)
+                for (int x = width / 3; x < 2 * width / 3; ++x)
+                    if (before[static_cast<std::size_t>(y * width + x)] != after[static_cast<std::size_t>(y * width + x)])
+                        lastRow = y;
+            EXPECT_EQ(lastRow, bounds.bottom - bounds.top - 1 - Scaled(3)) << "control " << id;
         }
     }
     // And it goes when the focus leaves.

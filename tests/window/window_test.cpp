@@ -159,6 +159,14 @@ TEST_F(OpenWindow, ColoursOnScreenAreTheDesignedOnes)
     Click(ClearButtonId);
     EXPECT_EQ(ColourAt(Scaled(8 + 224), Scaled(192 + 96)), GetSysColor(COLOR_WINDOW)) << "output box";
     EXPECT_EQ(ColourAt(Scaled(376 + 40), Scaled(56 + 13)), GetSysColor(COLOR_WINDOW)) << "input box";
+
+    // A button is raised, and sunken while it is held down: its top-left edge light, then dark.
+    const RECT show = BoundsOf(ShowButtonId);
+    EXPECT_EQ(ColourAt(show.left, show.top), GetSysColor(COLOR_3DLIGHT)) << "raised";
+    SendMessageW(Control(ShowButtonId), BM_SETSTATE, TRUE, 0);
+    Pump();
+    EXPECT_EQ(ColourAt(show.left, show.top), GetSysColor(COLOR_3DSHADOW)) << "held down";
+    SendMessageW(Control(ShowButtonId), BM_SETSTATE, FALSE, 0);
 }
 
 TEST_F(OpenWindow, ThePictureBoxShowsThePhotograph)
