@@ -140,6 +140,19 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     EXPECT_NE(SendMessageW(Main(), WM_GETICON, ICON_BIG, 0) ? 1 : GetClassLongPtrW(Main(), GCLP_HICON), 0);
 }
 
+// The first and last column that hold black in the middle rows of a picture `width`
+// pixels wide, leaving `margin` columns at either side; {width, -1} where none does.
+std::pair<int, int> InkColumns(const std::vector<COLORREF>& pixels, int width, int margin)
+{
+    const int height = static_cast<int>(pixels.size()) / width;
+    std::pair<int, int> columns{width, -1};
+    for (int y = height / 5; y < height * 4 / 5; ++y)
+        for (int x = margin; x < width - margin; ++x)
+            if (pixels[static_cast<std::size_t>(y * width + x)] == RGB(0, 0, 0))
+                columns = {std::min(columns.first, x), std::max(columns.second, x)};
+    return columns;
+}
+
 TEST_F(OpenWindow, ColoursOnScreenAreTheDesignedOnes)
 {
     EXPECT_EQ(ColourAt(Scaled(2), Scaled(2)), RGB(192, 192, 255)) << "window background";
@@ -160,12 +173,17 @@ TEST_F(OpenWindow, ColoursOnScreenAreTheDesignedOnes)
     EXPECT_EQ(ColourAt(Scaled(8 + 224), Scaled(192 + 96)), GetSysColor(COLOR_WINDOW)) << "output box";
     EXPECT_EQ(ColourAt(Scaled(376 + 40), Scaled(56 + 13)), GetSysColor(COLOR_WINDOW)) << "input box";
 
-    // A button is raised, and sunken while it is held down: its top-left edge light, then dark.
+    // A button is raised, and sunken while it is held down: its top-left edge light, then
+    // dark, and its caption one pixel lower and to the right.
     const RECT show = BoundsOf(ShowButtonId);
+    const int showWidth = show.right - show.left;
+    const std::pair<int, int> raisedCaption = InkColumns(PixelsOf(Control(ShowButtonId)), showWidth, Scaled(4));
     EXPECT_EQ(ColourAt(show.left, show.top), GetSysColor(COLOR_3DLIGHT)) << "raised";
     SendMessageW(Control(ShowButtonId), BM_SETSTATE, TRUE, 0);
     Pump();
     EXPECT_EQ(ColourAt(show.left, show.top), GetSysColor(COLOR_3DSHADOW)) << "held down";
+    EXPECT_EQ(InkColumns(PixelsOf(Control(ShowButtonId)), showWidth, Scaled(4)),
+              std::pair(raisedCaption.first + 1, raisedCaption.second + 1));
     SendMessageW(Control(ShowButtonId), BM_SETSTATE, FALSE, 0);
 }
 
@@ -288,19 +306,6 @@ TEST_F(OpenWindow, EveryControlShowsTimesNewRoman12PointCyrillic)
         DeleteObject(sans);
         EXPECT_LT(extent.cx, sansExtent.cx);
     }
-}
-
-// The first and last column that hold black in the middle rows of a picture `width`
-// pixels wide, leaving `margin` columns at either side; {width, -1} where none does.
-std::pair<int, int> InkColumns(const std::vector<COLORREF>& pixels, int width, int margin)
-{
-    const int height = static_cast<int>(pixels.size()) / width;
-    std::pair<int, int> columns{width, -1};
-    for (int y = height / 5; y < height * 4 / 5; ++y)
-        for (int x = margin; x < width - margin; ++x)
-            if (pixels[static_cast<std::size_t>(y * width + x)] == RGB(0, 0, 0))
-                columns = {std::min(columns.first, x), std::max(columns.second, x)};
-    return columns;
 }
 
 // A text drawn black on white, centred, in a font, as pixels row by row.
