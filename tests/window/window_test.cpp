@@ -531,6 +531,14 @@ TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
     EXPECT_EQ(seen.outputWhileShown, written) << "on screen before the error is reported";
     EXPECT_EQ(TextOf(OutputBoxId), written);
     EXPECT_EQ(TextOf(InputBoxId), L"2147483002");
+
+    // A box that takes only part of a transcript (as when memory runs out) says so.
+    Click(ClearButtonId);
+    SendMessageW(Control(OutputBoxId), EM_SETLIMITTEXT, 20, 0);
+    TypeInto(InputBoxId, L"11");
+    auto cut = CloseNextMessageBox();
+    Click(ShowButtonId);
+    EXPECT_EQ(cut.get().text, L"Прозорецът не успя да покаже текста. Опитайте отново.");
 }
 
 // Refuses every EDIT control this thread tries to create, for the life of the object.
@@ -607,18 +615,23 @@ TEST(UniqueGdiObject, CountsEachObjectOnceAndDeletesItOnceWhateverMovesIt)
     EXPECT_EQ(LiveGdiObjects(), before);
 
     // A pen selected for a paint goes back out of the DC before it is deleted: Windows
-    // cannot delete an object that is still selected.
-    const MemoryDc dc(nullptr);
-    const HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_PEN);
-    HPEN used = nullptr;
+    // cannot delete an object that is still selected. The memory DC goes in its turn.
+    HDC memory = nullptr;
     {
-        const UniquePen pen(CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
-        used = pen.get();
-        const SelectGuard selected(dc.get(), pen.get());
-        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), used);
+        const MemoryDc dc(nullptr);
+        memory = dc.get();
+        const HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_PEN);
+        HPEN used = nullptr;
+        {
+            const UniquePen pen(CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
+            used = pen.get();
+            const SelectGuard selected(dc.get(), pen.get());
+            EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), used);
+        }
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), original) << "the DC has its own pen back";
+        EXPECT_EQ(GetObjectType(used), 0u) << "and the pen is gone";
     }
-    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), original) << "the DC has its own pen back";
-    EXPECT_EQ(GetObjectType(used), 0u) << "and the pen is gone";
+    EXPECT_EQ(GetObjectType(memory), 0u) << "the memory DC is deleted";
 }
 
 // --- The shipped program, started as a user starts it ---------------------------------
