@@ -54,10 +54,10 @@ bool CreateControls(HWND window, HINSTANCE instance, int dpi, HFONT font)
 {
     for (const ControlLayout& control : Controls) {
         const ControlClass kind = PlainClassOf(control.kind);
-        const RECT bounds = PixelRect(control, dpi);
+        const Rect bounds = PixelRect(control, dpi);
         const HWND created = CreateWindowExW(
             kind.extendedStyle, kind.name, control.textId ? Text(instance, control.textId).c_str() : L"", kind.style,
-            bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, window,
+            bounds.left, bounds.top, bounds.width(), bounds.height(), window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         if (!created)
             return false;
@@ -87,9 +87,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         return 1;
     // The window's DPI is known once it exists: then its size and its controls' places.
     const int dpi = DpiOf(window);
-    const RECT frame =
-        FrameForClient({ToPixels(ClientWidthTwips, dpi), ToPixels(ClientHeightTwips, dpi)}, style, extendedStyle, dpi);
-    SetWindowPos(window, nullptr, 0, 0, frame.right, frame.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Size frame = DesignedFrame(FrameInsetsAt(style, extendedStyle, dpi), dpi);
+    SetWindowPos(window, nullptr, 0, 0, frame.width, frame.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     try {
         // Outlives the controls: the loop ends after the window is destroyed.
         const UniqueFont font = CreateWindowFont(dpi);

@@ -1,12 +1,13 @@
 #include "colours.h"
 
 #include "layout.h"
+#include "win32_values.h"
 
 namespace zomerita::win {
 
-Colours ChooseColours(bool highContrast, const SystemColours& system) noexcept
+Colours ChooseColours(unsigned highContrastFlags, const SystemColours& system) noexcept
 {
-    if (highContrast) {
+    if (highContrastFlags & win32::HcfHighContrastOn) {
         // Labels lie on the window as plain text; buttons and their marks are the
         // system's button pair.
         return {.window = system.window,
@@ -18,7 +19,7 @@ Colours ChooseColours(bool highContrast, const SystemColours& system) noexcept
                 .focusMark = system.buttonText,
                 .focusHalo = system.buttonFace};
     }
-    constexpr COLORREF black = RGB(0, 0, 0);
+    constexpr Colour black = Rgb(0, 0, 0);
     return {.window = WindowBackground,
             .labelFace = LabelBackground,
             .labelText = black,
@@ -26,23 +27,7 @@ Colours ChooseColours(bool highContrast, const SystemColours& system) noexcept
             .clearFace = ClearButtonFace,
             .buttonText = black,
             .focusMark = black,
-            .focusHalo = RGB(255, 255, 255)};
-}
-
-SystemColours CurrentSystemColours() noexcept
-{
-    return {.window = GetSysColor(COLOR_WINDOW),
-            .windowText = GetSysColor(COLOR_WINDOWTEXT),
-            .buttonFace = GetSysColor(COLOR_BTNFACE),
-            .buttonText = GetSysColor(COLOR_BTNTEXT)};
-}
-
-bool HighContrastOn() noexcept
-{
-    HIGHCONTRASTW highContrast{};
-    highContrast.cbSize = sizeof highContrast;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
-           (highContrast.dwFlags & HCF_HIGHCONTRASTON);
+            .focusHalo = Rgb(255, 255, 255)};
 }
 
 }  // namespace zomerita::win

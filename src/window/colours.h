@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "geometry.h"
 
 namespace zomerita::win {
 
@@ -8,29 +8,27 @@ namespace zomerita::win {
 // fixed dark colour on the pastel faces, so that no system colour scheme can make it
 // light; under Windows' high contrast, the system's own colour pairs instead.
 struct Colours {
-    COLORREF window;  // the client area behind the controls
-    COLORREF labelFace;
-    COLORREF labelText;
-    COLORREF showFace;
-    COLORREF clearFace;
-    COLORREF buttonText;
-    COLORREF focusMark;  // on the button faces, and the outer line round the picture
-    COLORREF focusHalo;  // the inner line round the picture, against the mark
+    Colour window;  // the client area behind the controls
+    Colour labelFace;
+    Colour labelText;
+    Colour showFace;
+    Colour clearFace;
+    Colour buttonText;
+    Colour focusMark;  // on the button faces, and the outer line round the picture
+    Colour focusHalo;  // the inner line round the picture, against the mark
+    friend constexpr bool operator==(const Colours&, const Colours&) = default;
 };
 
 // The system's colours that high contrast takes.
 struct SystemColours {
-    COLORREF window;
-    COLORREF windowText;
-    COLORREF buttonFace;
-    COLORREF buttonText;
+    Colour window;
+    Colour windowText;
+    Colour buttonFace;
+    Colour buttonText;
 };
 
-// The designed colours, or with high contrast on the system's.
-Colours ChooseColours(bool highContrast, const SystemColours& system) noexcept;
-
-// What the system has now: whether the user has Windows' high contrast on, and its colours.
-bool HighContrastOn() noexcept;
-SystemColours CurrentSystemColours() noexcept;
+// The designed colours, or the system's where the high-contrast flags (HIGHCONTRAST's
+// dwFlags) say that it is on.
+Colours ChooseColours(unsigned highContrastFlags, const SystemColours& system) noexcept;
 
 }  // namespace zomerita::win

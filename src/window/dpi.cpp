@@ -4,13 +4,6 @@
 
 namespace zomerita::win {
 
-int ChooseDpi(int windowDpi, int systemDpi) noexcept
-{
-    if (windowDpi > 0)
-        return windowDpi;
-    return systemDpi > 0 ? systemDpi : DefaultDpi;
-}
-
 int SystemDpi() noexcept
 {
     const HDC screen = GetDC(nullptr);
@@ -28,15 +21,23 @@ int DpiOf(HWND window) noexcept
     return ChooseDpi(windowDpi, windowDpi > 0 ? 0 : SystemDpi());
 }
 
-RECT FrameForClient(SIZE client, DWORD style, DWORD extendedStyle, int dpi) noexcept
+FrameInsets FrameInsetsAt(DWORD style, DWORD extendedStyle, int dpi) noexcept
 {
     using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
     static const auto adjustForDpi = SystemFunction<AdjustForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
-    RECT frame{0, 0, client.cx, client.cy};
+    RECT frame{0, 0, 0, 0};
     if (!adjustForDpi || !adjustForDpi(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi)))
         AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
-    OffsetRect(&frame, -frame.left, -frame.top);
-    return frame;
+    return {-frame.left, -frame.top, frame.right, frame.bottom};
+}
+
+void ScaleFrameWithDpi(HWND window) noexcept
+{
+    using EnableNonClientDpiScalingFunction = BOOL(WINAPI*)(HWND);
+    static const auto enableNonClientDpiScaling =
+        SystemFunction<EnableNonClientDpiScalingFunction>(L"user32.dll", "EnableNonClientDpiScaling");
+    if (enableNonClientDpiScaling)
+        enableNonClientDpiScaling(window);
 }
 
 }  // namespace zomerita::win

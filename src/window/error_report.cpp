@@ -4,6 +4,7 @@
 #include <string>
 
 #include "control_text.h"
+#include "message_style.h"
 #include "resource_ids.h"
 #include "sequence_error.h"
 #include "window_error.h"
@@ -17,7 +18,7 @@ constexpr const wchar_t* UnexpectedError = L"Възникна неочакван
 
 struct Message {
     std::wstring text;
-    UINT icon;
+    ErrorKind kind;
 };
 
 std::wstring ProgramText(UINT id)
@@ -31,19 +32,19 @@ Message MessageFor(const std::exception_ptr& error)
     try {
         std::rethrow_exception(error);
     } catch (const SequenceError& refused) {
-        return {refused.text(), MB_ICONWARNING};
+        return {refused.text(), ErrorKind::RefusedInput};
     } catch (const WindowError& failed) {
-        return {ProgramText(failed.message()), MB_ICONERROR};
+        return {ProgramText(failed.message()), ErrorKind::WindowFailure};
     } catch (const std::bad_alloc&) {
-        return {L"Няма достатъчно памет за това действие.", MB_ICONERROR};
+        return {L"Няма достатъчно памет за това действие.", ErrorKind::OutOfMemory};
     } catch (...) {
-        return {UnexpectedError, MB_ICONERROR};
+        return {UnexpectedError, ErrorKind::Unexpected};
     }
 }
 
-void Show(HWND owner, const std::wstring& text, UINT icon) noexcept
+void Show(HWND owner, const wchar_t* text, ErrorKind kind) noexcept
 {
-    MessageBoxW(owner, text.c_str(), ProgramName, MB_OK | icon);
+    MessageBoxW(owner, text, ProgramName, MessageBoxStyle(kind));
 }
 
 }  // namespace
@@ -52,9 +53,9 @@ void ReportError(HWND owner, const std::exception_ptr& error) noexcept
 {
     try {
         const Message message = MessageFor(error);
-        Show(owner, message.text, message.icon);
+        Show(owner, message.text.c_str(), message.kind);
     } catch (...) {  // no memory even for the message
-        MessageBoxW(owner, UnexpectedError, ProgramName, MB_OK | MB_ICONERROR);
+        Show(owner, UnexpectedError, ErrorKind::Unexpected);
     }
 }
 
@@ -62,9 +63,9 @@ void ReportStartupError(const std::exception_ptr& error) noexcept
 {
     try {
         const Message message = MessageFor(error);
-        Show(nullptr, ProgramText(IDS_STARTUP_FAILED) + L"\r\n\r\n" + message.text, MB_ICONERROR);
+        Show(nullptr, (ProgramText(IDS_STARTUP_FAILED) + L"\r\n\r\n" + message.text).c_str(), ErrorKind::FailedStart);
     } catch (...) {
-        MessageBoxW(nullptr, UnexpectedError, ProgramName, MB_OK | MB_ICONERROR);
+        Show(nullptr, UnexpectedError, ErrorKind::FailedStart);
     }
 }
 

@@ -1,22 +1,13 @@
 #pragma once
 
-#include <windows.h>
-
 #include <array>
+#include <cstdint>
 
+#include "geometry.h"
 #include "resource_ids.h"
+#include "scaling.h"
 
 namespace zomerita::win {
-
-// Positions and sizes are designed in twips (1440 per inch): 15 twips are one pixel
-// at 96 dots per inch.
-constexpr int TwipsPerInch = 1440;
-
-constexpr int ToPixels(int twips, int dpi) noexcept
-{
-    // Rounds to nearest, as MulDiv does.
-    return (twips * dpi + TwipsPerInch / 2) / TwipsPerInch;
-}
 
 enum ControlId : int {
     // IDOK (1) and IDCANCEL (2) are what Enter and Escape send: no control has them.
@@ -37,17 +28,17 @@ enum class ControlKind { Label, SpokenLabel, TextBox, OutputBox, Button, Picture
 struct ControlLayout {
     ControlId id;
     ControlKind kind;
-    UINT textId;  // 0: no text of its own
+    unsigned textId;  // 0: no text of its own
     int left, top, width, height;  // twips, from the top-left corner of the client area
 };
 
 constexpr int ClientWidthTwips = 6930;
 constexpr int ClientHeightTwips = 5850;
 
-constexpr COLORREF WindowBackground = RGB(192, 192, 255);
-constexpr COLORREF LabelBackground = RGB(255, 192, 128);
-constexpr COLORREF ShowButtonFace = RGB(128, 255, 128);
-constexpr COLORREF ClearButtonFace = RGB(255, 128, 128);
+constexpr Colour WindowBackground = Rgb(192, 192, 255);
+constexpr Colour LabelBackground = Rgb(255, 192, 128);
+constexpr Colour ShowButtonFace = Rgb(128, 255, 128);
+constexpr Colour ClearButtonFace = Rgb(255, 128, 128);
 
 // The window font, in every control.
 constexpr const wchar_t* FontFace = L"Times New Roman";
@@ -71,8 +62,8 @@ constexpr std::array<ControlLayout, 8> Controls{{
 // The window class, styles and extended styles that a kind of control is created with.
 struct ControlClass {
     const wchar_t* name;
-    DWORD style;
-    DWORD extendedStyle;
+    std::uint32_t style;
+    std::uint32_t extendedStyle;
 };
 ControlClass ClassOf(ControlKind kind) noexcept;
 
@@ -80,6 +71,9 @@ ControlClass ClassOf(ControlKind kind) noexcept;
 const ControlLayout* LayoutOf(int id) noexcept;
 
 // A control's rectangle in client pixels at a given DPI.
-RECT PixelRect(const ControlLayout& control, int dpi) noexcept;
+Rect PixelRect(const ControlLayout& control, int dpi) noexcept;
+
+// The designed client area in pixels at a given DPI.
+Size ClientSize(int dpi) noexcept;
 
 }  // namespace zomerita::win

@@ -1,31 +1,20 @@
 #include "owner_draw.h"
 
-#include <algorithm>
-
-#include "dpi.h"
+#include "focus_marks.h"
 #include "gdi_handles.h"
+#include "win32_geometry.h"
 
 namespace zomerita::win {
 namespace {
 
-// Between the button's edge and its focus mark, in pixels at 96 DPI.
-constexpr int FocusInset = 3;
-
-int ScaledFromDefault(int pixels, int dpi) noexcept
-{
-    return MulDiv(pixels, dpi, DefaultDpi);
-}
-
-// The thickness of focus marks the user has chosen (one pixel at 96 DPI unless set
-// otherwise), at the window's DPI.
-SIZE FocusBorder(int dpi) noexcept
+// The thickness of focus marks the user has chosen for 96 DPI.
+Size ChosenFocusThickness() noexcept
 {
     UINT width = 1;
     UINT height = 1;
     SystemParametersInfoW(SPI_GETFOCUSBORDERWIDTH, 0, &width, 0);
     SystemParametersInfoW(SPI_GETFOCUSBORDERHEIGHT, 0, &height, 0);
-    return {ScaledFromDefault(static_cast<int>(std::max(width, 1u)), dpi),
-            ScaledFromDefault(static_cast<int>(std::max(height, 1u)), dpi)};
+    return {static_cast<int>(width), static_cast<int>(height)};
 }
 
 void Line(HDC dc, int fromX, int fromY, int toX, int toY) noexcept
@@ -36,34 +25,33 @@ void Line(HDC dc, int fromX, int fromY, int toX, int toY) noexcept
 
 // Dotted like the system's focus rectangle, but in a colour of its own: the system's
 // inverts what is under it, which leaves a faint mark on the red face.
-void DrawDottedFrame(HDC dc, const RECT& bounds, COLORREF colour, SIZE thickness) noexcept
+void DrawDottedFrame(HDC dc, const FocusMark& mark, COLORREF colour) noexcept
 {
     const LOGBRUSH brush{BS_SOLID, colour, 0};
     const UniquePen pen(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr));
     const SelectGuard selected(dc, pen.get());
-    for (int row = 0; row < thickness.cy; ++row) {
+    const Rect& bounds = mark.bounds;
+    for (int row = 0; row < mark.thickness.height; ++row) {
         Line(dc, bounds.left, bounds.top + row, bounds.right, bounds.top + row);
         Line(dc, bounds.left, bounds.bottom - 1 - row, bounds.right, bounds.bottom - 1 - row);
     }
-    for (int column = 0; column < thickness.cx; ++column) {
+    for (int column = 0; column < mark.thickness.width; ++column) {
         Line(dc, bounds.left + column, bounds.top, bounds.left + column, bounds.bottom);
         Line(dc, bounds.right - 1 - column, bounds.top, bounds.right - 1 - column, bounds.bottom);
     }
 }
 
-// A solid frame just inside `bounds`, and returns what is left inside it.
-RECT DrawSolidFrame(HDC dc, const RECT& bounds, COLORREF colour, SIZE thickness) noexcept
+void DrawSolidFrame(HDC dc, const FocusMark& mark, COLORREF colour) noexcept
 {
     const UniqueBrush brush(CreateSolidBrush(colour));
-    const RECT inside{bounds.left + thickness.cx, bounds.top + thickness.cy, bounds.right - thickness.cx,
-                      bounds.bottom - thickness.cy};
+    const Rect& bounds = mark.bounds;
+    const Rect inside = Inside(bounds, mark.thickness);
     const RECT strips[] = {{bounds.left, bounds.top, bounds.right, inside.top},
                            {bounds.left, inside.bottom, bounds.right, bounds.bottom},
                            {bounds.left, inside.top, inside.left, inside.bottom},
                            {inside.right, inside.top, bounds.right, inside.bottom}};
     for (const RECT& strip : strips)
         FillRect(dc, &strip, brush.get());
-    return inside;
 }
 
 }  // namespace
@@ -87,12 +75,8 @@ void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view capt
     SetTextColor(dc, previousColour);
     SetBkMode(dc, previousMode);
 
-    if (item.itemState & ODS_FOCUS) {
-        RECT focus = item.rcItem;
-        const int inset = ScaledFromDefault(FocusInset, dpi);
-        InflateRect(&focus, -inset, -inset);
-        DrawDottedFrame(dc, focus, colours.focusMark, FocusBorder(dpi));
-    }
+    if (item.itemState & ODS_FOCUS)
+        DrawDottedFrame(dc, ButtonFocusMark(FromRECT(item.rcItem), ChosenFocusThickness(), dpi), colours.focusMark);
 }
 
 void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, const Colours& colours,
@@ -111,12 +95,10 @@ void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, con
     } else {
         FillRect(item.hDC, &target, GetSysColorBrush(COLOR_BTNFACE));
     }
-    // Over a photograph no one colour stands out everywhere: a dark line with a light
-    // one inside it does.
     if (focused) {
-        const SIZE thickness = FocusBorder(dpi);
-        const RECT inside = DrawSolidFrame(item.hDC, target, colours.focusMark, thickness);
-        DrawSolidFrame(item.hDC, inside, colours.focusHalo, thickness);
+        const PictureFocusMarks marks = PictureFocusMark(FromRECT(target), ChosenFocusThickness(), dpi);
+        DrawSolidFrame(item.hDC, marks.mark, colours.focusMark);
+        DrawSolidFrame(item.hDC, marks.halo, colours.focusHalo);
     }
 }
 

@@ -4,17 +4,17 @@
 
 namespace zomerita::win {
 
-RECT CentredOnWorkArea(SIZE frame, const RECT& work) noexcept
+Rect CentredOnWorkArea(Size frame, const Rect& work) noexcept
 {
-    const LONG left = work.left + (work.right - work.left - frame.cx) / 2;
-    const LONG top = work.top + (work.bottom - work.top - frame.cy) / 2;
-    return KeptOnWorkArea({left, top, left + frame.cx, top + frame.cy}, work);
+    const int left = work.left + (work.width() - frame.width) / 2;
+    const int top = work.top + (work.height() - frame.height) / 2;
+    return KeptOnWorkArea({left, top, left + frame.width, top + frame.height}, work);
 }
 
-RECT KeptOnWorkArea(const RECT& frame, const RECT& work) noexcept
+Rect KeptOnWorkArea(const Rect& frame, const Rect& work) noexcept
 {
-    const LONG right = std::max(0L, work.left - frame.left);
-    const LONG down = std::max(0L, work.top - frame.top);
+    const int right = std::max(0, work.left - frame.left);
+    const int down = std::max(0, work.top - frame.top);
     return {frame.left + right, frame.top + down, frame.right + right, frame.bottom + down};
 }
 

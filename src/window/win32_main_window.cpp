@@ -11,6 +11,8 @@
 #include "jpeg_picture.h"
 #include "owner_draw.h"
 #include "placement.h"
+#include "system_colours.h"
+#include "win32_geometry.h"
 #include "window_font.h"
 #include "window_error.h"
 
@@ -47,31 +49,14 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, RECT*, LPARAM allWorkAreas) noexcept
+// The work area of the monitor that holds most of the frame, or is nearest to it.
+Rect WorkAreaAround(const Rect& frame) noexcept
 {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info)) {
-        RECT& all = *reinterpret_cast<RECT*>(allWorkAreas);
-        UnionRect(&all, &all, &info.rcWork);
-    }
-    return TRUE;
-}
-
-// The smallest rectangle that holds every monitor's work area.
-RECT WorkAreaOfAllMonitors() noexcept
-{
-    RECT all{};
-    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&all));
-    return all;
-}
-
-RECT WorkAreaAround(const RECT& frame) noexcept
-{
+    const RECT area = ToRECT(frame);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
-    return monitor.rcWork;
+    GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor);
+    return FromRECT(monitor.rcWork);
 }
 
 // Shows a text box from its first line with nothing selected.
@@ -102,7 +87,7 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance)
             std::rethrow_exception(creationError_);
         throw WindowError(IDS_ERROR_WINDOW, "the main window could not be created");
     }
-    HandleEvent([this] { handlers_.OnWindowLoad(); });
+    RunHandlerThenFlush(&MainWindow::OnWindowLoad);
 }
 
 void Win32MainWindow::UseColours(const Colours& colours)
@@ -183,12 +168,12 @@ void Win32MainWindow::FlushOutput()
     ShowFromTop(output);
 }
 
-template <class Handler>
-void Win32MainWindow::HandleEvent(Handler&& handler) noexcept
+template <class... Parameters, class... Arguments>
+void Win32MainWindow::RunHandlerThenFlush(void (MainWindow::*handler)(Parameters...), Arguments... arguments) noexcept
 {
     std::exception_ptr error;
     try {
-        handler();
+        (handlers_.*handler)(arguments...);
     } catch (...) {
         error = std::current_exception();
     }
@@ -203,6 +188,16 @@ void Win32MainWindow::HandleEvent(Handler&& handler) noexcept
         ReportError(window_, error);
 }
 
+template <class Action>
+void Win32MainWindow::ReportingErrors(Action&& action) noexcept
+{
+    try {
+        action();
+    } catch (...) {
+        ReportError(window_, std::current_exception());
+    }
+}
+
 // --- Messages ------------------------------------------------------------------------
 
 LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -211,6 +206,7 @@ LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM w
         auto* const self = static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ScaleFrameWithDpi(window);
     }
     auto* const self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
@@ -238,20 +234,34 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return TRUE;
     case WM_ERASEBKGND:
         return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_GETDPISCALEDSIZE: {
+        const Size frame = DesignedFrameAt(static_cast<int>(wParam));
+        *reinterpret_cast<SIZE*>(lParam) = {frame.width, frame.height};
+        return TRUE;
+    }
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_ACTIVATE: {
         // DefWindowProc gives the frame the focus on activation; the control that had it
         // takes it back after.
         const bool active = LOWORD(wParam) != WA_INACTIVE;
         if (!active)
-            OnActivate(false);
+            RememberFocus();
         const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
         if (active && !IsIconic(window_))
-            OnActivate(true);
+            RestoreFocus();
         return result;
     }
+    case WM_SIZE:
+        // Minimised by another program, the window loses the focus before it hears of
+        // its deactivation (under Wine every time): the control is remembered here.
+        if (wParam == SIZE_MINIMIZED)
+            RememberFocus();
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_ENTERSIZEMOVE:
         beingMoved_ = true;
         return 0;
@@ -276,7 +286,7 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 bool Win32MainWindow::OnCreate() noexcept
 {
     try {
-        UseColours(ChooseColours(HighContrastOn(), CurrentSystemColours()));
+        UseColours(CurrentColours());
         CreateControls();
         ApplyDpi(DpiOf(window_));
         // Into the box at its final size and font, so that the text is laid out once.
@@ -287,7 +297,7 @@ bool Win32MainWindow::OnCreate() noexcept
         return false;
     }
     // Without the photograph the window is still of use: say so and go on.
-    HandleEvent([this] { photograph_ = LoadJpegResource(instance_, IDR_PHOTOGRAPH); });
+    ReportingErrors([this] { photograph_ = LoadJpegResource(instance_, IDR_PHOTOGRAPH); });
     return true;
 }
 
@@ -326,8 +336,8 @@ void Win32MainWindow::ApplyDpi(int dpi)
     dpi_ = dpi;
     for (const ControlLayout& control : Controls) {
         const HWND handle = Control(control.id);
-        const RECT bounds = PixelRect(control, dpi);
-        MoveWindow(handle, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
+        const Rect bounds = PixelRect(control, dpi);
+        MoveWindow(handle, bounds.left, bounds.top, bounds.width(), bounds.height(), TRUE);
         SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     // The controls hold the new font now; the old one may go.
@@ -337,17 +347,19 @@ void Win32MainWindow::ApplyDpi(int dpi)
 
 void Win32MainWindow::CentreOnWorkArea() noexcept
 {
-    const RECT frame =
-        FrameForClient({ToPixels(ClientWidthTwips, dpi_), ToPixels(ClientHeightTwips, dpi_)}, Style, ExtendedStyle, dpi_);
     RECT current;
     GetWindowRect(window_, &current);
-    MoveFrame(CentredOnWorkArea({frame.right, frame.bottom}, WorkAreaAround(current)));
+    MoveFrame(CentredOnWorkArea(DesignedFrameAt(dpi_), WorkAreaAround(FromRECT(current))));
 }
 
-void Win32MainWindow::MoveFrame(const RECT& frame) noexcept
+Size Win32MainWindow::DesignedFrameAt(int dpi) const noexcept
 {
-    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return DesignedFrame(FrameInsetsAt(Style, ExtendedStyle, dpi), dpi);
+}
+
+void Win32MainWindow::MoveFrame(const Rect& frame) noexcept
+{
+    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.width(), frame.height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::OnCommand(int id, int notification) noexcept
@@ -356,9 +368,9 @@ void Win32MainWindow::OnCommand(int id, int notification) noexcept
     if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED)
         return;
     if (id == ShowButtonId)
-        HandleEvent([this] { handlers_.OnCommandClick(MainWindow::ShowCommand); });
+        RunHandlerThenFlush(&MainWindow::OnCommandClick, MainWindow::ShowCommand);
     else if (id == ClearButtonId)
-        HandleEvent([this] { handlers_.OnCommandClick(MainWindow::ClearCommand); });
+        RunHandlerThenFlush(&MainWindow::OnCommandClick, MainWindow::ClearCommand);
 }
 
 LRESULT Win32MainWindow::OnControlColour(HDC dc, HWND control) noexcept
@@ -405,24 +417,36 @@ bool Win32MainWindow::OnEraseBackground(HDC dc) noexcept
 
 void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
 {
-    HandleEvent([&] { ApplyDpi(dpi); });
+    ReportingErrors([&] { ApplyDpi(dpi); });
+    // At the DPI the window is laid out at now (the old one, if that failed).
+    const Rect frame = FrameAfterDpiChange(FromRECT(suggested), DesignedFrameAt(dpi_));
     // In the middle of a drag the window still straddles two monitors: the suggested
     // place keeps it under the cursor, and is taken as given.
-    MoveFrame(beingMoved_ ? suggested : KeptOnWorkArea(suggested, WorkAreaOfAllMonitors()));
+    MoveFrame(beingMoved_ ? frame : KeptOnWorkArea(frame, WorkAreaAround(frame)));
     // Moving the controls repaints only what they uncover: nothing of the old scale may stay.
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Win32MainWindow::OnActivate(bool active) noexcept
+void Win32MainWindow::OnGetMinMaxInfo(MINMAXINFO& limits) const noexcept
 {
-    // Keep the control that had the focus across deactivation, as a dialog does; the
-    // frame itself, or no window, is not kept: the last control that had it stays.
-    if (!active) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(window_, focus))
-            focusWhenInactive_ = focus;
-        return;
-    }
+    // One size, whoever asks for another: a shortcut set to "Maximised", another
+    // program's SW_MAXIMIZE or SC_MAXIMIZE, or a drag of an edge.
+    const Size frame = DesignedFrameAt(dpi_);
+    limits.ptMaxSize = limits.ptMinTrackSize = limits.ptMaxTrackSize = {frame.width, frame.height};
+}
+
+void Win32MainWindow::RememberFocus() noexcept
+{
+    // Keep the control that had the focus across deactivation and minimising, as a
+    // dialog does; the frame itself, or no window, is not kept: the last control that
+    // had it stays.
+    const HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus))
+        focusWhenInactive_ = focus;
+}
+
+void Win32MainWindow::RestoreFocus() noexcept
+{
     SetFocus(focusWhenInactive_ && IsChild(window_, focusWhenInactive_) ? focusWhenInactive_
                                                                          : Control(OutputBoxId));
 }
@@ -447,7 +471,7 @@ void Win32MainWindow::OnColoursChanged() noexcept
     // from their parent.
     for (const ControlLayout& control : Controls)
         SendMessageW(Control(control.id), WM_SYSCOLORCHANGE, 0, 0);
-    HandleEvent([this] { UseColours(ChooseColours(HighContrastOn(), CurrentSystemColours())); });
+    ReportingErrors([this] { UseColours(CurrentColours()); });
 }
 
 std::wstring Win32MainWindow::LoadText(UINT id) const

@@ -8,6 +8,7 @@
 
 #include "colours.h"
 #include "dpi.h"
+#include "frame.h"
 #include "gdi_handles.h"
 #include "layout.h"
 #include "main_window.h"
@@ -58,7 +59,9 @@ private:
     LRESULT OnControlColour(HDC dc, HWND control) noexcept;
     void OnDrawItem(const DRAWITEMSTRUCT& item) noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
-    void OnActivate(bool active) noexcept;
+    void OnGetMinMaxInfo(MINMAXINFO& limits) const noexcept;
+    void RememberFocus() noexcept;
+    void RestoreFocus() noexcept;
     void OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept;
     void OnColoursChanged() noexcept;
     bool OnEraseBackground(HDC dc) noexcept;
@@ -67,12 +70,18 @@ private:
     void ShowStatement();
     void ApplyDpi(int dpi);
     void CentreOnWorkArea() noexcept;
-    void MoveFrame(const RECT& frame) noexcept;
+    Size DesignedFrameAt(int dpi) const noexcept;
+    void MoveFrame(const Rect& frame) noexcept;
     std::wstring LoadText(UINT id) const;
 
-    // Runs a handler: whatever it throws is reported to the user here and goes no further.
-    template <class Handler>
-    void HandleEvent(Handler&& handler) noexcept;
+    // The only way to the handlers: runs one, then puts what it wrote into the output
+    // box, even when it failed; whatever either throws is reported to the user here and
+    // goes no further.
+    template <class... Parameters, class... Arguments>
+    void RunHandlerThenFlush(void (MainWindow::*handler)(Parameters...), Arguments... arguments) noexcept;
+    // The same for the window's own work, which writes no output.
+    template <class Action>
+    void ReportingErrors(Action&& action) noexcept;
     void FlushOutput();
 
     HINSTANCE instance_;
@@ -92,7 +101,7 @@ private:
     // Lines appended during one handler, put into the output box in one go before
     // anything reads the box or the window is painted again.
     std::wstring pendingOutput_;
-    MainWindow handlers_{*this};
+    MainWindow handlers_{*this};  // only through RunHandlerThenFlush
 };
 
 }  // namespace zomerita::win

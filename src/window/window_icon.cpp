@@ -35,12 +35,9 @@ SIZE IconSizeForDpi(bool small, int dpi) noexcept
         return {getSystemMetricsForDpi(width, static_cast<UINT>(dpi)),
                 getSystemMetricsForDpi(height, static_cast<UINT>(dpi))};
     // Windows 8.1 moves windows between monitors of different DPIs but has no metrics for them.
-    return ScaledIconSize({GetSystemMetrics(width), GetSystemMetrics(height)}, ChooseDpi(0, SystemDpi()), dpi);
-}
-
-SIZE ScaledIconSize(SIZE atSystemDpi, int systemDpi, int dpi) noexcept
-{
-    return {MulDiv(atSystemDpi.cx, dpi, systemDpi), MulDiv(atSystemDpi.cy, dpi, systemDpi)};
+    const Size scaled =
+        ScaledIconSize({GetSystemMetrics(width), GetSystemMetrics(height)}, ChooseDpi(0, SystemDpi()), dpi);
+    return {scaled.width, scaled.height};
 }
 
 void WindowIcon::Apply(HWND window, int dpi) noexcept

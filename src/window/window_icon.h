@@ -10,9 +10,6 @@ namespace zomerita::win {
 // where Windows knows it (10 version 1607 and later), else the system's scaled to the DPI.
 SIZE IconSizeForDpi(bool small, int dpi) noexcept;
 
-// An icon size of the system's DPI at another DPI, as Windows scales its metrics.
-SIZE ScaledIconSize(SIZE atSystemDpi, int systemDpi, int dpi) noexcept;
-
 // The window's caption and task-switcher icons, drawn from the image of the icon
 // resource that fits the DPI. Keeps them as long as the window may show them: it must
 // outlive the window.

@@ -1,0 +1,18 @@
+#include "frame.h"
+
+#include "layout.h"
+
+namespace zomerita::win {
+
+Size DesignedFrame(const FrameInsets& insets, int dpi) noexcept
+{
+    const Size client = ClientSize(dpi);
+    return {insets.left + client.width + insets.right, insets.top + client.height + insets.bottom};
+}
+
+Rect FrameAfterDpiChange(const Rect& suggested, Size designed) noexcept
+{
+    return {suggested.left, suggested.top, suggested.left + designed.width, suggested.top + designed.height};
+}
+
+}  // namespace zomerita::win
