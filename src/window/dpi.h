@@ -27,9 +27,9 @@ int SystemDpi() noexcept;
 // What the caption and borders of a window of these styles take at a DPI.
 FrameInsets FrameInsetsAt(DWORD style, DWORD extendedStyle, int dpi) noexcept;
 
-// Windows 10 version 1607 scales a window's caption and borders with its monitor's DPI
-// only when asked to, while the window is being created (in WM_NCCREATE); later ones
-// do it by themselves and ignore the call.
+// Windows 10 version 1607 (per-monitor v1) scales a window's caption and borders with
+// its monitor's DPI only when asked to, while the window is being created (in
+// WM_NCCREATE); under per-monitor v2, from 1703 on, windows scale them by themselves.
 void ScaleFrameWithDpi(HWND window) noexcept;
 
 }  // namespace zomerita::win
