@@ -108,19 +108,6 @@ inline void PrintRow(std::string_view measure, std::string_view value, std::stri
                 goal.c_str(), met);
 }
 
-// The whole screen's device context, released when it ends.
-class ScreenDc {
-public:
-    ScreenDc() noexcept : dc_(GetDC(nullptr)) {}
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    HDC get() const noexcept { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 // A tool's main: runs it, and reports what it threw on stderr with the tool's name.
 template <class Run>
 int MeasuringMain(const char* tool, Run&& run)

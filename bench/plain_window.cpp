@@ -63,10 +63,7 @@ bool CreateControls(HWND window, HINSTANCE instance, int dpi, HFONT font)
             return false;
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
-    std::wstring statement;
-    for (UINT line = 0; line < STATEMENT_LINE_COUNT; ++line)
-        statement.append(ResourceText(instance, IDS_STATEMENT_FIRST + line)).append(L"\r\n");
-    return SetWindowTextW(GetDlgItem(window, OutputBoxId), statement.c_str()) != FALSE;
+    return SetWindowTextW(GetDlgItem(window, OutputBoxId), StatementText(instance).c_str()) != FALSE;
 }
 
 }  // namespace

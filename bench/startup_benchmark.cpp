@@ -27,69 +27,20 @@
 #include <string_view>
 #include <vector>
 
-#include "gdi_handles.h"
 #include "measuring.h"
+#include "screen_capture.h"
+#include "started_program.h"
 
 namespace zomerita::bench {
 namespace {
+
+using test_support::StartedProgram;
 
 constexpr int StartupRuns = 10;
 // The screen must stay unchanged this long before its image is taken as final. Shorter
 // than the caret's blink (500 ms), so that a blinking caret is never taken for painting.
 constexpr double QuietMilliseconds = 300;
 constexpr double LongestStartupMilliseconds = 20000;
-constexpr DWORD LongestCloseMilliseconds = 10000;
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const noexcept { CloseHandle(handle); }
-};
-
-// A program started with CreateProcessW; still running when this ends (after a failed
-// measurement), it is terminated, so that nothing is left behind.
-class StartedProgram {
-public:
-    explicit StartedProgram(const std::wstring& path)
-    {
-        std::wstring commandLine = L"\"" + path + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION started{};
-        if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                            &started))
-            throw std::runtime_error("cannot start " + Utf8(path));
-        process_.reset(started.hProcess);
-        CloseHandle(started.hThread);
-        id_ = started.dwProcessId;
-    }
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
-    ~StartedProgram()
-    {
-        if (Running()) {
-            TerminateProcess(process(), 1);
-            WaitForSingleObject(process(), LongestCloseMilliseconds);
-        }
-    }
-
-    HANDLE process() const noexcept { return process_.get(); }
-    DWORD id() const noexcept { return id_; }
-    bool Running() const noexcept { return WaitForSingleObject(process(), 0) == WAIT_TIMEOUT; }
-
-    // Closes the window as its close box does, and waits for the program to end.
-    DWORD CloseAndWait(HWND window) const
-    {
-        PostMessageW(window, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process(), LongestCloseMilliseconds) != WAIT_OBJECT_0)
-            throw std::runtime_error("a program did not end after WM_CLOSE");
-        DWORD exitCode = 0;
-        GetExitCodeProcess(process(), &exitCode);
-        return exitCode;
-    }
-
-private:
-    std::unique_ptr<void, HandleCloser> process_;
-    DWORD id_ = 0;
-};
 
 struct MainWindowSearch {
     DWORD processId;
@@ -119,53 +70,21 @@ HWND MainWindowOf(DWORD processId) noexcept
     return search.found;
 }
 
-// The pixels of a rectangle of the screen, read back with BitBlt: what the user sees,
-// whichever process painted it and whenever the system put it on the screen.
+// The screen under a rectangle, read again and again, and whether it changed.
 class ScreenImage {
 public:
     // Reads the rectangle again; true if anything differs from the previous reading.
     bool Update(const RECT& bounds)
     {
-        const int width = bounds.right - bounds.left;
-        const int height = bounds.bottom - bounds.top;
-        if (width != width_ || height != height_)
-            Resize(width, height);
-        {
-            const win::SelectGuard selected(memory_.get(), bitmap_.get());
-            BitBlt(memory_.get(), 0, 0, width, height, screen_.get(), bounds.left, bounds.top, SRCCOPY);
-        }
-        GdiFlush();  // the bits are complete before they are read
-        const auto* const first = static_cast<const std::uint32_t*>(bits_);
-        const bool changed = !EqualRect(&bounds, &bounds_) || !std::equal(previous_.begin(), previous_.end(), first);
-        previous_.assign(first, first + previous_.size());
+        const std::vector<std::uint32_t>& pixels = capture_.Read(bounds);
+        const bool changed = !EqualRect(&bounds, &bounds_) || pixels != previous_;
+        previous_ = pixels;
         bounds_ = bounds;
         return changed;
     }
 
 private:
-    void Resize(int width, int height)
-    {
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = width;
-        format.bmiHeader.biHeight = -height;  // top-down
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        format.bmiHeader.biCompression = BI_RGB;
-        bitmap_.reset(CreateDIBSection(screen_.get(), &format, DIB_RGB_COLORS, &bits_, nullptr, 0));
-        if (!bitmap_)
-            throw std::runtime_error("no bitmap for reading the screen");
-        width_ = width;
-        height_ = height;
-        previous_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-    }
-
-    ScreenDc screen_;
-    win::MemoryDc memory_{screen_.get()};
-    win::UniqueBitmap bitmap_;
-    void* bits_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
+    test_support::ScreenCapture capture_;
     RECT bounds_{};
     std::vector<std::uint32_t> previous_;
 };

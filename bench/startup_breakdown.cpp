@@ -75,7 +75,7 @@ void CreateFirstControls(HINSTANCE instance) noexcept
 void UseWindowFont()
 {
     const win::UniqueFont font = win::CreateWindowFont(win::DefaultDpi);
-    const ScreenDc screen;
+    const win::WindowDc screen;
     const win::SelectGuard selected(screen.get(), font.get());
     SIZE extent;
     GetTextExtentPoint32W(screen.get(), L"Изведи", 6, &extent);  // the font is realised at its first use

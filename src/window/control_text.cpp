@@ -24,6 +24,18 @@ std::wstring_view ResourceText(HINSTANCE module, UINT id) noexcept
     return length > 0 && text ? std::wstring_view(text, static_cast<std::size_t>(length)) : std::wstring_view();
 }
 
+std::wstring StatementText(HINSTANCE module)
+{
+    std::wstring statement;
+    for (UINT line = 0; line < STATEMENT_LINE_COUNT; ++line) {
+        const std::wstring_view text = ResourceText(module, IDS_STATEMENT_FIRST + line);
+        if (text.empty())
+            throw WindowError(IDS_ERROR_WINDOW, "a line of the statement is missing from the program's resources");
+        statement.append(text).append(L"\r\n");
+    }
+    return statement;
+}
+
 void WriteText(HWND control, std::wstring_view text)
 {
     if (!SetWindowTextW(control, std::wstring(text).c_str()))

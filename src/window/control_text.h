@@ -17,4 +17,8 @@ void WriteText(HWND control, std::wstring_view text);
 // can use it. Empty where the text is missing.
 std::wstring_view ResourceText(HINSTANCE module, UINT id) noexcept;
 
+// The statement the output box opens with: the string table's lines, each ended with
+// CR LF. Throws WindowError where a line is missing.
+std::wstring StatementText(HINSTANCE module);
+
 }  // namespace zomerita::win

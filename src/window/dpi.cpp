@@ -1,16 +1,14 @@
 #include "dpi.h"
 
+#include "gdi_handles.h"
 #include "system_functions.h"
 
 namespace zomerita::win {
 
 int SystemDpi() noexcept
 {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen)
-        ReleaseDC(nullptr, screen);
-    return dpi;
+    const WindowDc screen;
+    return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
 }
 
 int DpiOf(HWND window) noexcept

@@ -323,10 +323,7 @@ void Win32MainWindow::CreateControls()
 
 void Win32MainWindow::ShowStatement()
 {
-    std::wstring statement;
-    for (UINT line = 0; line < STATEMENT_LINE_COUNT; ++line)
-        statement += LoadText(IDS_STATEMENT_FIRST + line) + L"\r\n";
-    WriteText(Control(OutputBoxId), statement);
+    WriteText(Control(OutputBoxId), StatementText(instance_));
 }
 
 void Win32MainWindow::ApplyDpi(int dpi)

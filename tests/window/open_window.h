@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "control_text.h"
+#include "gdi_handles.h"
+#include "screen_capture.h"
 #include "user_input.h"
 #include "win32_main_window.h"
 
@@ -34,25 +37,10 @@ inline std::vector<COLORREF> PixelsOf(HWND window)
 {
     RECT bounds;
     GetWindowRect(window, &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HDC screen = GetDC(nullptr);
-    const HBITMAP copy = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HGDIOBJ previous = SelectObject(memory, copy);
-    BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY);
-    GdiFlush();
-    const auto* const first = static_cast<const RGBQUAD*>(bits);
+    test_support::ScreenCapture capture;
     std::vector<COLORREF> pixels;
-    for (const RGBQUAD* pixel = first; pixel != first + width * height; ++pixel)
-        pixels.push_back(RGB(pixel->rgbRed, pixel->rgbGreen, pixel->rgbBlue));
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(copy);
-    ReleaseDC(nullptr, screen);
+    for (const std::uint32_t pixel : capture.Read(bounds))  // 0x00RRGGBB
+        pixels.push_back(RGB(GetRValue(pixel >> 16), GetRValue(pixel >> 8), GetRValue(pixel)));
     return pixels;
 }
 
@@ -96,10 +84,8 @@ protected:
     {
         POINT point{x, y};
         ClientToScreen(Main(), &point);
-        const HDC screen = GetDC(nullptr);
-        const COLORREF colour = GetPixel(screen, point.x, point.y);
-        ReleaseDC(nullptr, screen);
-        return colour;
+        const WindowDc screen;
+        return GetPixel(screen.get(), point.x, point.y);
     }
 
     void TypeInto(ControlId id, std::wstring_view text)

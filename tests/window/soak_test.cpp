@@ -58,8 +58,8 @@ private:
     void Run()
     {
         while (!stop_) {
-            const HWND box = FindWindowW(L"#32770", L"Зомерита");
-            if (!box || !IsWindowVisible(box)) {
+            const HWND box = ShownMessageBox();
+            if (!box) {
                 Sleep(5);
                 continue;
             }
@@ -69,8 +69,7 @@ private:
                 const std::lock_guard lock(mutex_);
                 reports_.push_back(text);
             }
-            SetForegroundWindow(box);
-            PressKey(VK_RETURN);
+            CloseWithEnter(box);
             for (int wait = 0; wait < 400 && IsWindow(box); ++wait)
                 Sleep(5);
         }

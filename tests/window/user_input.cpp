@@ -119,6 +119,18 @@ DWORD Slowdown()
 
 }  // namespace
 
+HWND ShownMessageBox()
+{
+    const HWND box = FindWindowW(L"#32770", L"Зомерита");
+    return box && IsWindowVisible(box) ? box : nullptr;
+}
+
+void CloseWithEnter(HWND box)
+{
+    SetForegroundWindow(box);
+    PressKey(VK_RETURN);
+}
+
 std::wstring MessageBoxText(HWND box)
 {
     HWND message = nullptr;

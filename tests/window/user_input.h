@@ -16,8 +16,14 @@ void ClickCentreOf(HWND control);
 // Puts a text on the clipboard, for Ctrl+V.
 void PutOnClipboard(HWND owner, std::wstring_view text);
 
+// The program's message box while one is showing; nullptr otherwise.
+HWND ShownMessageBox();
+
 // The message of a message box: the text of its static control that is not the icon.
 std::wstring MessageBoxText(HWND box);
+
+// Closes a message box with the Enter key, as a user does.
+void CloseWithEnter(HWND box);
 
 // Delivers everything queued for this thread's windows, through the same dialog
 // navigation as the program's own loop, until nothing has arrived for a while.

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "window_icon.h"
 #include "transcript_oracle.h"
 #include "open_window.h"
+#include "started_program.h"
 #include "user_input.h"
 #include "window_error.h"
 
@@ -286,25 +288,22 @@ TEST_F(OpenWindow, EveryControlShowsTimesNewRoman12PointCyrillic)
         EXPECT_EQ(requested.lfWeight, FW_NORMAL);
         EXPECT_FALSE(requested.lfItalic || requested.lfUnderline || requested.lfStrikeOut);
 
-        const HDC dc = GetDC(Control(layout.id));
-        const HGDIOBJ previous = SelectObject(dc, font);
-        EXPECT_EQ(GetTextCharset(dc), RUSSIAN_CHARSET);
         SIZE extent{};
-        GetTextExtentPoint32W(dc, L"Естествено число:", 17, &extent);
-        SelectObject(dc, previous);
-        ReleaseDC(Control(layout.id), dc);
+        {
+            const WindowDc dc(Control(layout.id));
+            const SelectGuard selected(dc.get(), font);
+            EXPECT_EQ(GetTextCharset(dc.get()), RUSSIAN_CHARSET);
+            GetTextExtentPoint32W(dc.get(), L"Естествено число:", 17, &extent);
+        }
 
         // The face is judged by its metrics: a sans serif stand-in would be wider.
         LOGFONTW serif = requested;
         wcscpy(serif.lfFaceName, L"Liberation Sans");
-        const HFONT sans = CreateFontIndirectW(&serif);
-        const HDC screen = GetDC(nullptr);
-        const HGDIOBJ old = SelectObject(screen, sans);
+        const UniqueFont sans(CreateFontIndirectW(&serif));
+        const WindowDc screen;
+        const SelectGuard selected(screen.get(), sans.get());
         SIZE sansExtent{};
-        GetTextExtentPoint32W(screen, L"Естествено число:", 17, &sansExtent);
-        SelectObject(screen, old);
-        ReleaseDC(nullptr, screen);
-        DeleteObject(sans);
+        GetTextExtentPoint32W(screen.get(), L"Естествено число:", 17, &sansExtent);
         EXPECT_LT(extent.cx, sansExtent.cx);
     }
 }
@@ -312,25 +311,20 @@ TEST_F(OpenWindow, EveryControlShowsTimesNewRoman12PointCyrillic)
 // A text drawn black on white, centred, in a font, as pixels row by row.
 std::vector<COLORREF> Drawn(const wchar_t* text, HFONT font, int width, int height)
 {
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
-    const HGDIOBJ previousFont = SelectObject(memory, font);
+    const WindowDc screen;
+    const MemoryDc memory(screen.get());
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    const SelectGuard bitmapSelected(memory.get(), bitmap.get());
+    const SelectGuard fontSelected(memory.get(), font);
     RECT all{0, 0, width, height};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(memory, TRANSPARENT);
-    SetTextColor(memory, RGB(0, 0, 0));
-    DrawTextW(memory, text, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    FillRect(memory.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(memory.get(), TRANSPARENT);
+    SetTextColor(memory.get(), RGB(0, 0, 0));
+    DrawTextW(memory.get(), text, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     std::vector<COLORREF> pixels;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            pixels.push_back(GetPixel(memory, x, y));
-    SelectObject(memory, previousFont);
-    SelectObject(memory, previousBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+            pixels.push_back(GetPixel(memory.get(), x, y));
     return pixels;
 }
 
@@ -467,14 +461,12 @@ std::future<MessageBoxSeen> CloseNextMessageBox(HWND outputBox = nullptr)
     return std::async(std::launch::async, [outputBox] {
         MessageBoxSeen seen;
         for (int attempt = 0; attempt < 250; ++attempt) {
-            const HWND box = FindWindowW(L"#32770", L"Зомерита");
-            if (box && IsWindowVisible(box)) {
+            if (const HWND box = ShownMessageBox()) {
                 seen.text = MessageBoxText(box);
                 seen.owner = GetWindow(box, GW_OWNER);
                 if (outputBox)
                     seen.outputWhileShown = ReadText(outputBox);
-                SetForegroundWindow(box);
-                PressKey(VK_RETURN);
+                CloseWithEnter(box);
                 return seen;
             }
             Sleep(20);
@@ -649,19 +641,6 @@ std::wstring ProgramPath()
 }
 
 // A started program, ended if it is still running when the test is over.
-struct StartedProgram {
-    PROCESS_INFORMATION process{};
-    ~StartedProgram()
-    {
-        if (!process.hProcess)
-            return;
-        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(process.hProcess, 1);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-};
-
 // The program's window in a process, once it shows; nullptr if none does.
 HWND VisibleWindowOf(DWORD processId)
 {
@@ -685,27 +664,19 @@ HWND FocusOf(HWND window)
     return info.hwndFocus;
 }
 
-bool StillRunning(const PROCESS_INFORMATION& process)
+// Still running a moment after a key that must not end it.
+bool StillRunning(const StartedProgram& program)
 {
-    return WaitForSingleObject(process.hProcess, 300) == WAIT_TIMEOUT;
+    return !program.ExitCode(300);
 }
 
 TEST(ShippedProgram, RunsItsWindowUntilClosedAndExitsNonZeroWhenItCannotStart)
 {
-    std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
     // As a shortcut set to run maximised starts it: it opens at its one size all the same.
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMAXIMIZED;
-    StartedProgram started;
-    PROCESS_INFORMATION& process = started.process;
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process))
-        << "cannot start " << ::testing::PrintToString(commandLine);
-    WaitForInputIdle(process.hProcess, 10000);
+    const StartedProgram program(ProgramPath(), SW_SHOWMAXIMIZED);
+    WaitForInputIdle(program.process(), 10000);
 
-    const HWND window = VisibleWindowOf(process.dwProcessId);
+    const HWND window = VisibleWindowOf(program.id());
     ASSERT_NE(window, nullptr) << "no visible window";
     EXPECT_FALSE(IsZoomed(window));
     RECT client;
@@ -717,18 +688,13 @@ TEST(ShippedProgram, RunsItsWindowUntilClosedAndExitsNonZeroWhenItCannotStart)
     // moves the focus from the one to the other.
     SetForegroundWindow(window);
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(StillRunning(process)) << "Escape in the output box";
+    EXPECT_TRUE(StillRunning(program)) << "Escape in the output box";
     PressKey(VK_TAB);
     Sleep(300);
     EXPECT_EQ(FocusOf(window), GetDlgItem(window, InputBoxId)) << "Tab from the output box";
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(StillRunning(process)) << "Escape in the input box";
-
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(StillRunning(program)) << "Escape in the input box";
+    EXPECT_EQ(program.CloseAndWait(window), 0u);
 
     // A copy without the window's texts cannot start: it says so, and exits with an error.
     wchar_t folder[MAX_PATH];
@@ -743,15 +709,12 @@ TEST(ShippedProgram, RunsItsWindowUntilClosedAndExitsNonZeroWhenItCannotStart)
     ASSERT_TRUE(UpdateResourceW(update, RT_STRING, MAKEINTRESOURCEW(IDS_CAPTION / 16 + 1),
                                 MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), emptyTexts, sizeof emptyTexts));
     ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
-    std::wstring brokenCommand = L"\"" + broken + L"\"";
-    StartedProgram failed;
     auto box = CloseNextMessageBox();
-    ASSERT_TRUE(CreateProcessW(nullptr, brokenCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &failed.process));
+    const StartedProgram failed(broken, SW_SHOWMAXIMIZED);
     EXPECT_EQ(box.get().text, L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
-    EXPECT_EQ(WaitForSingleObject(failed.process.hProcess, 10000), WAIT_OBJECT_0);
-    GetExitCodeProcess(failed.process.hProcess, &exitCode);
-    EXPECT_NE(exitCode, 0u);
+    const std::optional<DWORD> exitCode = failed.ExitCode(StartedProgram::LongestCloseMilliseconds);
+    ASSERT_TRUE(exitCode) << "still running";
+    EXPECT_NE(*exitCode, 0u);
     DeleteFileW(broken.c_str());
 }
 
