@@ -1,7 +1,6 @@
 #include "win32_main_window.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <exception>
 #include <utility>
@@ -328,7 +327,8 @@ void Win32MainWindow::ShowStatement()
 
 void Win32MainWindow::ApplyDpi(int dpi)
 {
-    // Made first: if it fails, the window stays as it was, at its old DPI.
+    // Made first: if it fails, the controls keep their places and font for the old DPI,
+    // and the frame its size for that DPI (OnDpiChanged).
     UniqueFont font = CreateWindowFont(dpi);
     dpi_ = dpi;
     for (const ControlLayout& control : Controls) {
