@@ -30,8 +30,8 @@ HWND CreateBareWindow(HINSTANCE instance)
 {
     RECT frame{0, 0, ClientWidth, ClientHeight};
     AdjustWindowRectEx(&frame, Style, FALSE, 0);
-    return CreateWindowExW(0, ClassName, L"Bare window", Style, CW_USEDEFAULT, CW_USEDEFAULT,
-                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    return CreateWindowExW(0, ClassName, L"Bare window", Style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                           frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ struct Filling {
     std::function<void()> fill;  // the timed part; the box is empty when it starts
     std::vector<double> fillTimes;
     std::vector<double> paintedTimes;  // the fill and then the box's repaint
-    std::wstring text;                 // what the box held afterwards
+    std::wstring text;  // what the box held afterwards
 };
 
 // Each filling starts from an empty, idle, painted box. The fillings take turns, so
@@ -199,10 +199,11 @@ int Run()
              "(b) " + Milliseconds(storedAndPainted) + " with the repaint", clickedAndPainted / storedAndPainted);
     PrintRow("(c) naive: whole text read and stored back per piece", Milliseconds(rewritten),
              "(a) " + Milliseconds(clicked), rewritten / clicked);
-    std::printf("- (a), (b), (c): medians of %d, %d and %d runs, each starting from an empty box, after one run "
-                "not kept for (a) and (b); (c) stores the whole text %d times per click. Each left the same %d lines "
-                "in the box, equal to a transcript reckoned independently in integers.\n",
-                ClickRuns, ClickRuns, RewritingRuns, rewritingControls.OutputStores() / RewritingRuns, LongestLineCount);
+    std::printf(
+        "- (a), (b), (c): medians of %d, %d and %d runs, each starting from an empty box, after one run "
+        "not kept for (a) and (b); (c) stores the whole text %d times per click. Each left the same %d lines "
+        "in the box, equal to a transcript reckoned independently in integers.\n",
+        ClickRuns, ClickRuns, RewritingRuns, rewritingControls.OutputStores() / RewritingRuns, LongestLineCount);
     return 0;
 }
 

@@ -104,8 +104,8 @@ inline void PrintRow(std::string_view measure, std::string_view value, std::stri
     const std::string goal = largestRatio ? Format("≤ %g×", *largestRatio) : "—";
     const char* const met = !largestRatio ? "—" : ratio <= *largestRatio ? "yes" : "**no**";
     std::printf("| %.*s | %.*s | %.*s | %.2f× | %s | %s |\n", static_cast<int>(measure.size()), measure.data(),
-                static_cast<int>(value.size()), value.data(), static_cast<int>(reference.size()), reference.data(), ratio,
-                goal.c_str(), met);
+                static_cast<int>(value.size()), value.data(), static_cast<int>(reference.size()), reference.data(),
+                ratio, goal.c_str(), met);
 }
 
 // A tool's main: runs it, and reports what it threw on stderr with the tool's name.

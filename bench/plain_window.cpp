@@ -77,9 +77,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         return 1;
     constexpr DWORD style = Win32MainWindow::Style;
     constexpr DWORD extendedStyle = Win32MainWindow::ExtendedStyle;
-    const HWND window = CreateWindowExW(extendedStyle, ClassName, Text(instance, IDS_CAPTION).c_str(), style,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                        instance, nullptr);
+    const HWND window =
+        CreateWindowExW(extendedStyle, ClassName, Text(instance, IDS_CAPTION).c_str(), style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (!window)
         return 1;
     // The window's DPI is known once it exists: then its size and its controls' places.

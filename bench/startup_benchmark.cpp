@@ -91,9 +91,9 @@ private:
 
 // A program's start as seen from outside, in milliseconds from just before CreateProcessW.
 struct Startup {
-    double created = 0;    // its main window existed
-    double visible = 0;    // its main window was visible
-    double painted = 0;    // the window's pixels on the screen were final
+    double created = 0;  // its main window existed
+    double visible = 0;  // its main window was visible
+    double painted = 0;  // the window's pixels on the screen were final
     double inputIdle = 0;  // WaitForInputIdle returned
     double readInterval = 0;  // between two readings of the screen, on average
     double peakWorkingSet = 0;
@@ -189,15 +189,19 @@ void PrintStartupRows(const std::vector<Startup>& programRuns, const std::vector
         const double referenceValue = MedianOf(referenceRuns, field);
         PrintRow(measure, show(value), reference + ": " + show(referenceValue), value / referenceValue, goal);
     };
-    row("Start-up to the first complete paint", [](const Startup& s) { return s.painted; }, Milliseconds,
-        paintGoal);
-    row("Start-up to input idle and a visible window",
+    row(
+        "Start-up to the first complete paint", [](const Startup& s) { return s.painted; }, Milliseconds, paintGoal);
+    row(
+        "Start-up to input idle and a visible window",
         [](const Startup& s) { return std::max(s.inputIdle, s.visible); }, Milliseconds);
-    row("Start-up to a visible window", [](const Startup& s) { return s.visible; }, Milliseconds);
-    row("Start-up to the main window's creation (its handle exists)", [](const Startup& s) { return s.created; },
+    row(
+        "Start-up to a visible window", [](const Startup& s) { return s.visible; }, Milliseconds);
+    row(
+        "Start-up to the main window's creation (its handle exists)", [](const Startup& s) { return s.created; },
         Milliseconds);
-    row("Peak working set (PeakWorkingSetSize, before WM_CLOSE)",
-        [](const Startup& s) { return s.peakWorkingSet; }, Megabytes);
+    row(
+        "Peak working set (PeakWorkingSetSize, before WM_CLOSE)", [](const Startup& s) { return s.peakWorkingSet; },
+        Megabytes);
 }
 
 int Run(const std::wstring& program, const std::wstring& reference, std::optional<double> paintGoal)
@@ -215,12 +219,13 @@ int Run(const std::wstring& program, const std::wstring& reference, std::optiona
 
     const auto readInterval = [](const Startup& s) { return s.readInterval; };
     const auto modules = [](const Startup& s) { return s.modules; };
-    std::printf("- Start-up: medians of %d starts of each, taking turns, after one start of each not kept. The first "
-                "complete paint is the first reading of the window's rectangle on the screen (BitBlt from the screen "
-                "DC) that equals every reading of the next %.0f ms; the screen was read every %.1f ms (%s) and %.1f ms "
-                "(%s).\n",
-                StartupRuns, QuietMilliseconds, MedianOf(programRuns, readInterval), FileName(program).c_str(),
-                MedianOf(referenceRuns, readInterval), FileName(reference).c_str());
+    std::printf(
+        "- Start-up: medians of %d starts of each, taking turns, after one start of each not kept. The first "
+        "complete paint is the first reading of the window's rectangle on the screen (BitBlt from the screen "
+        "DC) that equals every reading of the next %.0f ms; the screen was read every %.1f ms (%s) and %.1f ms "
+        "(%s).\n",
+        StartupRuns, QuietMilliseconds, MedianOf(programRuns, readInterval), FileName(program).c_str(),
+        MedianOf(referenceRuns, readInterval), FileName(reference).c_str());
     std::printf("- Modules loaded when the window had settled: %.0f (%s), %.0f (%s).\n", MedianOf(programRuns, modules),
                 FileName(program).c_str(), MedianOf(referenceRuns, modules), FileName(reference).c_str());
     return 0;
@@ -256,10 +261,11 @@ int main(int argumentCount, char** arguments)
     if (argumentCount == 4)
         goal = zomerita::bench::Goal(arguments[3]);
     if ((argumentCount != 3 && argumentCount != 4) || (argumentCount == 4 && !goal)) {
-        std::fputs("usage: startup_benchmark PROGRAM REFERENCE [GOAL]\n"
-                   "  GOAL: the largest ratio of PROGRAM's start-up to its first complete paint to REFERENCE's,\n"
-                   "  such as 1.05; without it, none\n",
-                   stderr);
+        std::fputs(
+            "usage: startup_benchmark PROGRAM REFERENCE [GOAL]\n"
+            "  GOAL: the largest ratio of PROGRAM's start-up to its first complete paint to REFERENCE's,\n"
+            "  such as 1.05; without it, none\n",
+            stderr);
         return 2;
     }
     return zomerita::bench::MeasuringMain("startup_benchmark", [&] {

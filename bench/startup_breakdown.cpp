@@ -65,8 +65,8 @@ void CreateFirstControls(HINSTANCE instance) noexcept
 {
     const HWND parent = CreateBareWindow(instance);
     constexpr DWORD child = WS_CHILD | WS_VISIBLE;
-    CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", child | ES_MULTILINE | WS_VSCROLL, 0, 0, 100, 100, parent,
-                    nullptr, instance, nullptr);
+    CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", child | ES_MULTILINE | WS_VSCROLL, 0, 0, 100, 100, parent, nullptr,
+                    instance, nullptr);
     CreateWindowExW(0, L"STATIC", L"", child, 0, 0, 100, 20, parent, nullptr, instance, nullptr);
     CreateWindowExW(0, L"BUTTON", L"", child | BS_OWNERDRAW, 0, 0, 100, 20, parent, nullptr, instance, nullptr);
     DestroyWindow(parent);  // and its children with it

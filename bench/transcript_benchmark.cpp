@@ -49,9 +49,9 @@ void TranscriptsOf1To9999(benchmark::State& state)
         }
     }
     state.counters["lines"] = static_cast<double>(linesPerSweep);
-    state.counters["time_per_line"] = benchmark::Counter(static_cast<double>(linesPerSweep),
-                                                         benchmark::Counter::kIsIterationInvariantRate |
-                                                             benchmark::Counter::kInvert);
+    state.counters["time_per_line"] =
+        benchmark::Counter(static_cast<double>(linesPerSweep),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 BENCHMARK_TEMPLATE(TranscriptsOf1To9999, test_support::FakeWindow)->Name("Append")->Unit(benchmark::kMillisecond);

@@ -32,20 +32,20 @@ namespace {
 constexpr std::wstring_view kAlphabet = L"0123456789.eE+- \t";
 constexpr std::string_view kSelf = "0123456789.eE+- \txpinfa,\n\r";
 constexpr wchar_t kOthers[16] = {
-    L'\0',     // NUL
-    0x00A0,    // no-break space
-    0x2009,    // thin space
-    0x3000,    // ideographic space
-    0x0660,    // Arabic-Indic digit zero
-    0x0661,    // Arabic-Indic digit one
-    0xFF10,    // fullwidth digit zero
-    0xFF11,    // fullwidth digit one
-    0x00B2,    // superscript two
-    0x2212,    // minus sign
-    0xFF0B,    // fullwidth plus sign
-    0xFF0E,    // fullwidth full stop
-    0x00B7,    // middle dot
-    0x0435,    // Cyrillic small e
+    L'\0',  // NUL
+    0x00A0,  // no-break space
+    0x2009,  // thin space
+    0x3000,  // ideographic space
+    0x0660,  // Arabic-Indic digit zero
+    0x0661,  // Arabic-Indic digit one
+    0xFF10,  // fullwidth digit zero
+    0xFF11,  // fullwidth digit one
+    0x00B2,  // superscript two
+    0x2212,  // minus sign
+    0xFF0B,  // fullwidth plus sign
+    0xFF0E,  // fullwidth full stop
+    0x00B7,  // middle dot
+    0x0435,  // Cyrillic small e
     static_cast<wchar_t>(0xFFFF),
     static_cast<wchar_t>(0x10030),  // low 16 bits are '0' (wchar_t is 32-bit here)
 };

@@ -81,8 +81,7 @@ public:
         for (std::size_t i = 0; i < a.limbs_.size(); ++i) {
             std::uint64_t carry = 0;
             for (std::size_t j = 0; j < b.limbs_.size(); ++j) {
-                const std::uint64_t current = product.limbs_[i + j] +
-                                              std::uint64_t{a.limbs_[i]} * b.limbs_[j] + carry;
+                const std::uint64_t current = product.limbs_[i + j] + std::uint64_t{a.limbs_[i]} * b.limbs_[j] + carry;
                 product.limbs_[i + j] = static_cast<std::uint32_t>(current % kBase);
                 carry = current / kBase;
             }
@@ -134,9 +133,9 @@ private:
 
 // The text rule alone: where the number is and what its parts are.
 struct ReferenceNumber {
-    bool found = false;         // at least one digit before or after the period
-    bool negative = false;      // the sign was '-'
-    std::string digits;         // all mantissa digits, the period left out
+    bool found = false;  // at least one digit before or after the period
+    bool negative = false;  // the sign was '-'
+    std::string digits;  // all mantissa digits, the period left out
     std::int64_t powerOfTen = 0;  // value = digits * 10^powerOfTen (saturated, see below)
 };
 
@@ -225,8 +224,8 @@ public:
         const ExactDouble d = ExactValueOfPattern(u);
         const std::int64_t twos = d.binaryExponent - 1;
         // value * 10^-k vs midpoint * 10^-k, then both sides times 2^-twos when twos < 0.
-        const BigNatural left = scaledValue_ *
-            BigNatural::PowerOfTwo(static_cast<std::uint64_t>(std::max<std::int64_t>(-twos, 0)));
+        const BigNatural left =
+            scaledValue_ * BigNatural::PowerOfTwo(static_cast<std::uint64_t>(std::max<std::int64_t>(-twos, 0)));
         const BigNatural right = BigNatural(2 * d.significand + 1) * midpointScale_ *
             BigNatural::PowerOfTwo(static_cast<std::uint64_t>(std::max<std::int64_t>(twos, 0)));
         return Compare(left, right);
@@ -239,7 +238,7 @@ public:
     }
 
 private:
-    BigNatural scaledValue_;    // N * 10^max(k, 0)
+    BigNatural scaledValue_;  // N * 10^max(k, 0)
     BigNatural midpointScale_;  // 10^max(-k, 0)
 };
 
@@ -265,7 +264,7 @@ inline std::uint64_t RoundToPattern(std::string_view digits, std::int64_t k)
 {
     // Quick and safe bounds: the value lies in [10^order, 10^(order + 1)).
     const std::int64_t order = static_cast<std::int64_t>(digits.size()) - 1 + k;
-    if (order >= 309)   // 10^309 is beyond 2^1024 - 2^970, halfway from DBL_MAX to 2^1024
+    if (order >= 309)  // 10^309 is beyond 2^1024 - 2^970, halfway from DBL_MAX to 2^1024
         return kInfinityPattern;
     if (order <= -326)  // 10^-325 is below 2^-1075, half the smallest subnormal
         return 0;

@@ -16,8 +16,8 @@ void RestrictDllSearchToSystem32() noexcept
 {
     constexpr DWORD searchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
     using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories = zomerita::win::SystemFunction<SetDefaultDllDirectoriesFunction>(
-        L"kernel32.dll", "SetDefaultDllDirectories");
+    const auto setDefaultDllDirectories =
+        zomerita::win::SystemFunction<SetDefaultDllDirectoriesFunction>(L"kernel32.dll", "SetDefaultDllDirectories");
     if (setDefaultDllDirectories)
         setDefaultDllDirectories(searchSystem32);
     SetDllDirectoryW(L"");  // where the above is missing: at least not the current directory

@@ -11,7 +11,7 @@ class SequenceError : public std::exception {
 public:
     enum class Kind {
         NotNatural,  // the loop would never reach 1
-        Overflow,    // a value left the 32-bit signed range at a parity test
+        Overflow,  // a value left the 32-bit signed range at a parity test
     };
 
     explicit SequenceError(Kind kind) noexcept : kind_(kind) {}

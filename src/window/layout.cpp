@@ -19,8 +19,7 @@ ControlClass ClassOf(ControlKind kind) noexcept
         return {L"EDIT", child | WsTabStop | EsCenter | EsAutoHScroll, WsExClientEdge};
     case ControlKind::OutputBox:
         // Read-only for the user; its text can still be selected and copied.
-        return {L"EDIT", child | WsTabStop | WsVScroll | EsMultiline | EsAutoVScroll | EsReadOnly,
-                WsExClientEdge};
+        return {L"EDIT", child | WsTabStop | WsVScroll | EsMultiline | EsAutoVScroll | EsReadOnly, WsExClientEdge};
     case ControlKind::Button:
         return {L"BUTTON", child | WsTabStop | BsOwnerDraw, 0};
     case ControlKind::Picture:
@@ -32,7 +31,8 @@ ControlClass ClassOf(ControlKind kind) noexcept
 
 const ControlLayout* LayoutOf(int id) noexcept
 {
-    const auto row = std::find_if(Controls.begin(), Controls.end(), [id](const ControlLayout& c) { return c.id == id; });
+    const auto row =
+        std::find_if(Controls.begin(), Controls.end(), [id](const ControlLayout& c) { return c.id == id; });
     return row == Controls.end() ? nullptr : &*row;
 }
 

@@ -79,8 +79,7 @@ void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view capt
         DrawDottedFrame(dc, ButtonFocusMark(FromRECT(item.rcItem), ChosenFocusThickness(), dpi), colours.focusMark);
 }
 
-void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, const Colours& colours,
-                  int dpi) noexcept
+void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, const Colours& colours, int dpi) noexcept
 {
     const RECT& target = item.rcItem;
     BITMAP size{};

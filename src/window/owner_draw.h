@@ -16,7 +16,6 @@ void PaintButton(const DRAWITEMSTRUCT& item, HBRUSH face, std::wstring_view capt
 
 // A picture scaled to fill the item's rectangle (the control's client area, inside its
 // border; at 96 DPI it fits exactly), framed by a focus mark while it has the focus.
-void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, const Colours& colours,
-                  int dpi) noexcept;
+void PaintPicture(const DRAWITEMSTRUCT& item, HBITMAP picture, bool focused, const Colours& colours, int dpi) noexcept;
 
 }  // namespace zomerita::win

@@ -16,8 +16,7 @@ unsigned HighContrastFlags() noexcept
 {
     HIGHCONTRASTW highContrast{};
     highContrast.cbSize = sizeof highContrast;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) ? highContrast.dwFlags
-                                                                                                : 0;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) ? highContrast.dwFlags : 0;
 }
 
 }  // namespace zomerita::win

@@ -80,8 +80,8 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance)
         throw WindowError(IDS_ERROR_WINDOW, "the window class could not be registered");
 
     const std::wstring caption = LoadText(IDS_CAPTION);
-    if (!CreateWindowExW(ExtendedStyle, ClassName, caption.c_str(), Style, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this)) {
+    if (!CreateWindowExW(ExtendedStyle, ClassName, caption.c_str(), Style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, nullptr, nullptr, instance, this)) {
         if (creationError_)
             std::rethrow_exception(creationError_);
         throw WindowError(IDS_ERROR_WINDOW, "the main window could not be created");
@@ -444,15 +444,14 @@ void Win32MainWindow::RememberFocus() noexcept
 
 void Win32MainWindow::RestoreFocus() noexcept
 {
-    SetFocus(focusWhenInactive_ && IsChild(window_, focusWhenInactive_) ? focusWhenInactive_
-                                                                         : Control(OutputBoxId));
+    SetFocus(focusWhenInactive_ && IsChild(window_, focusWhenInactive_) ? focusWhenInactive_ : Control(OutputBoxId));
 }
 
 void Win32MainWindow::OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept
 {
     // A multi-line box asks its parent to move the focus on Tab; DefWindowProc would ignore it.
-    const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                     : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+    const HWND next =
+        LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
     if (!next)
         return;
     SetFocus(next);

@@ -44,9 +44,8 @@ TEST_P(LayoutAtDpi, EveryControlSitsWhereDesignedInsideTheClientArea)
         ControlId id;
         Rect at96;
     } designed[] = {
-        {HeadingLabelId, {64, 0, 369, 25}},    {PictureBoxId, {8, 32, 199, 186}},
-        {PromptLabelId, {232, 56, 377, 81}},   {InputBoxId, {376, 56, 457, 83}},
-        {ShowButtonId, {232, 120, 353, 145}},  {ClearButtonId, {352, 160, 457, 185}},
+        {HeadingLabelId, {64, 0, 369, 25}}, {PictureBoxId, {8, 32, 199, 186}},    {PromptLabelId, {232, 56, 377, 81}},
+        {InputBoxId, {376, 56, 457, 83}},   {ShowButtonId, {232, 120, 353, 145}}, {ClearButtonId, {352, 160, 457, 185}},
         {OutputBoxId, {8, 192, 457, 385}},
     };
     const auto scaled = [dpi](int at96) { return static_cast<int>(at96 * dpi / 96.0 + 0.5); };
@@ -69,10 +68,10 @@ INSTANTIATE_TEST_SUITE_P(Dpis, LayoutAtDpi, ::testing::Values(96, 120, 144, 168,
 
 TEST(Layout, TwipsRoundToTheNearestPixelAndTheDpiIsTheBestKnown)
 {
-    EXPECT_EQ(ToPixels(375, 120), 31);    // 31.25
+    EXPECT_EQ(ToPixels(375, 120), 31);  // 31.25
     EXPECT_EQ(ToPixels(2865, 120), 239);  // 238.75
-    EXPECT_EQ(ToPixels(375, 168), 44);    // 43.75
-    EXPECT_EQ(ToPixels(405, 168), 47);    // 47.25
+    EXPECT_EQ(ToPixels(375, 168), 44);  // 43.75
+    EXPECT_EQ(ToPixels(405, 168), 47);  // 47.25
     // Halves away from zero, as MulDiv: 1.5 gives 2, -1.5 gives -2.
     EXPECT_EQ(ScaledBy(3, 1, 2), 2);
     EXPECT_EQ(ScaledBy(-3, 1, 2), -2);
@@ -214,15 +213,17 @@ TEST_P(FocusMarksAt, AreAsThickAsTheUsersChoiceAtTheDpi)
     const Rect button{232, 120, 353, 145};
     const FocusMark mark = ButtonFocusMark(button, c.chosen, c.dpi);
     EXPECT_EQ(mark.thickness, c.thickness);
-    EXPECT_EQ(mark.bounds, (Rect{button.left + c.buttonInset, button.top + c.buttonInset,
-                                 button.right - c.buttonInset, button.bottom - c.buttonInset}));
+    EXPECT_EQ(mark.bounds,
+              (Rect{button.left + c.buttonInset, button.top + c.buttonInset, button.right - c.buttonInset,
+                    button.bottom - c.buttonInset}));
     // Round the picture: the dark mark on its edge, the light halo just inside it.
     const Rect picture{10, 20, 200, 180};
     const PictureFocusMarks marks = PictureFocusMark(picture, c.chosen, c.dpi);
     EXPECT_EQ(marks.mark, (FocusMark{picture, c.thickness}));
-    EXPECT_EQ(marks.halo, (FocusMark{{picture.left + c.thickness.width, picture.top + c.thickness.height,
-                                      picture.right - c.thickness.width, picture.bottom - c.thickness.height},
-                                     c.thickness}));
+    EXPECT_EQ(marks.halo,
+              (FocusMark{{picture.left + c.thickness.width, picture.top + c.thickness.height,
+                          picture.right - c.thickness.width, picture.bottom - c.thickness.height},
+                         c.thickness}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpis, FocusMarksAt,

@@ -33,8 +33,8 @@ inline OracleTranscript ReckonTranscript(double start)
         }
         const bool even = n % 2 == 0;
         const std::int64_t next = even ? n / 2 : 3 * n + 1;
-        result.text += std::to_wstring(n) + (even ? L" деля на 2 " : L" умножавам по 3 и +1") +
-                       L" = " + std::to_wstring(next) + L"\r\n";
+        result.text += std::to_wstring(n) + (even ? L" деля на 2 " : L" умножавам по 3 и +1") + L" = " +
+            std::to_wstring(next) + L"\r\n";
         ++result.steps;
         result.peak = next > result.peak ? next : result.peak;
         n = next;

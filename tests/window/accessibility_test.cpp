@@ -29,8 +29,7 @@ double Luminance(COLORREF colour)
         const double c = channel / 255.0;
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
-           0.0722 * linear(GetBValue(colour));
+    return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) + 0.0722 * linear(GetBValue(colour));
 }
 
 double Contrast(COLORREF first, COLORREF second)
@@ -226,7 +225,8 @@ TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)
         for (int y = height / 3; y < 2 * height / 3; ++y) {
             int columns = 0;
             for (int x = 0; x < width / 4; ++x)
-                columns += before[static_cast<std::size_t>(y * width + x)] != after[static_cast<std::size_t>(y * width + x)];
+                columns +=
+                    before[static_cast<std::size_t>(y * width + x)] != after[static_cast<std::size_t>(y * width + x)];
             sideThickness = std::max(sideThickness, columns);
         }
         EXPECT_EQ(sideThickness, Scaled(static_cast<int>(std::max(systemWidth, 1u))) * (id == PictureBoxId ? 2 : 1))
@@ -238,7 +238,8 @@ TEST_F(Accessible, FocusMarksStandOutFromWhatIsUnderThem)
             int lastRow = -1;
             for (int y = (bounds.bottom - bounds.top) * 3 / 4; y < bounds.bottom - bounds.top; ++y)
                 for (int x = width / 3; x < 2 * width / 3; ++x)
-                    if (before[static_cast<std::size_t>(y * width + x)] != after[static_cast<std::size_t>(y * width + x)])
+                    if (before[static_cast<std::size_t>(y * width + x)] !=
+                        after[static_cast<std::size_t>(y * width + x)])
                         lastRow = y;
             EXPECT_EQ(lastRow, bounds.bottom - bounds.top - 1 - Scaled(3)) << "control " << id;
         }

@@ -65,10 +65,7 @@ protected:
     HWND Control(ControlId id) const { return window_->Control(id); }
     void Pump() const { test_support::PumpMessages(Main()); }
 
-    std::wstring TextOf(ControlId id) const
-    {
-        return ReadText(Control(id));
-    }
+    std::wstring TextOf(ControlId id) const { return ReadText(Control(id)); }
 
     // The control's window rectangle in the main window's client coordinates.
     RECT BoundsOf(ControlId id) const

@@ -104,7 +104,6 @@ struct Expectation {
         }
         output = window.output;
     }
-
 };
 
 Expectation* watched = nullptr;
@@ -117,7 +116,7 @@ LRESULT CALLBACK WatchClicks(int code, WPARAM wParam, LPARAM lParam)
         const int id = LOWORD(call->wParam);
         const int notification = HIWORD(call->wParam);
         const bool click = (id == ShowButtonId || id == ClearButtonId) &&
-                           (notification == BN_CLICKED || notification == BN_DOUBLECLICKED);
+            (notification == BN_CLICKED || notification == BN_DOUBLECLICKED);
         // Nothing may be thrown through the system's hook chain: it becomes a failure here.
         try {
             if (click)

@@ -61,7 +61,7 @@ TEST_F(OpenWindow, ClientAreaAndEveryControlSitWhereDesignedAtTheDpi)
         ControlId id;
         int left, top, width, height;  // pixels at 96 DPI
     } expected[] = {
-        {HeadingLabelId, 64, 0, 305, 25}, {PictureBoxId, 8, 32, 191, 154}, {PromptLabelId, 232, 56, 145, 25},
+        {HeadingLabelId, 64, 0, 305, 25}, {PictureBoxId, 8, 32, 191, 154},   {PromptLabelId, 232, 56, 145, 25},
         {InputBoxId, 376, 56, 81, 27},    {ShowButtonId, 232, 120, 121, 25}, {ClearButtonId, 352, 160, 105, 25},
         {OutputBoxId, 8, 192, 449, 193},
     };
@@ -170,7 +170,7 @@ TEST_F(OpenWindow, ColoursOnScreenAreTheDesignedOnes)
     std::size_t grey = 0;
     for (std::size_t i = 0; i < output.size(); ++i)
         grey += static_cast<int>(i % static_cast<std::size_t>(width)) < width * 3 / 4 &&
-                output[i] == GetSysColor(COLOR_BTNFACE);
+            output[i] == GetSysColor(COLOR_BTNFACE);
     EXPECT_LT(grey, output.size() / 100);
     Click(ClearButtonId);
     EXPECT_EQ(ColourAt(Scaled(8 + 224), Scaled(192 + 96)), GetSysColor(COLOR_WINDOW)) << "output box";
@@ -255,7 +255,8 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
     // with what it then takes, whatever size the suggestion has. (Wine's caption keeps
     // the system's DPI, so the client area itself is not checked here.)
     SIZE answered{};
-    EXPECT_TRUE(SendMessageW(Main(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(other), reinterpret_cast<LPARAM>(&answered)));
+    EXPECT_TRUE(
+        SendMessageW(Main(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(other), reinterpret_cast<LPARAM>(&answered)));
     RECT suggested{frame.left, frame.top, frame.left + (frame.right - frame.left) * other / dpi,
                    frame.top + (frame.bottom - frame.top) * other / dpi};
     SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
@@ -263,8 +264,7 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
     GetWindowRect(Main(), &frame);
     EXPECT_TRUE(SameSize({frame.right - frame.left, frame.bottom - frame.top}, answered));
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), MetricIconSize(false, other))) << "big icon at " << other;
-    EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_SMALL), MetricIconSize(true, other)))
-        << "small icon at " << other;
+    EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_SMALL), MetricIconSize(true, other))) << "small icon at " << other;
     const ControlId painted[] = {HeadingLabelId, PromptLabelId, InputBoxId, ShowButtonId, ClearButtonId, PictureBoxId};
     std::vector<std::vector<COLORREF>> afterTheChange;
     for (const ControlId id : painted)
@@ -351,7 +351,8 @@ TEST_F(OpenWindow, StatementIsShownFromTheTopWithTheFocusInTheOutputBox)
         const int width = bounds.right - bounds.left;
         const int height = bounds.bottom - bounds.top;
         const auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
-        EXPECT_EQ(InkColumns(PixelsOf(button), width, Scaled(4)), InkColumns(Drawn(caption, font, width, height), width, 0))
+        EXPECT_EQ(InkColumns(PixelsOf(button), width, Scaled(4)),
+                  InkColumns(Drawn(caption, font, width, height), width, 0))
             << "painted caption of control " << id;
     }
 }
@@ -519,8 +520,9 @@ TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
     const MessageBoxSeen seen = box.get();
     Pump();
     EXPECT_EQ(seen.text, L"Препълване: числото е твърде голямо.");
-    const std::wstring written = L"2147483002 деля на 2  = 1073741501\r\n"
-                                 L"1073741501 умножавам по 3 и +1 = 3221224504\r\n";
+    const std::wstring written =
+        L"2147483002 деля на 2  = 1073741501\r\n"
+        L"1073741501 умножавам по 3 и +1 = 3221224504\r\n";
     EXPECT_EQ(seen.outputWhileShown, written) << "on screen before the error is reported";
     EXPECT_EQ(TextOf(OutputBoxId), written);
     EXPECT_EQ(TextOf(InputBoxId), L"2147483002");
@@ -574,7 +576,8 @@ TEST_F(OpenWindow, AnEndedWindowLeavesNoQuitMessageToCloseTheReportOfAFailedStar
     // Its report says that the program cannot start, and why.
     auto box = CloseNextMessageBox();
     ReportStartupError(failure);
-    EXPECT_EQ(box.get().text, L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
+    EXPECT_EQ(box.get().text,
+              L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
 
     window_.reset();
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "after the window ended";
@@ -711,7 +714,8 @@ TEST(ShippedProgram, RunsItsWindowUntilClosedAndExitsNonZeroWhenItCannotStart)
     ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
     auto box = CloseNextMessageBox();
     const StartedProgram failed(broken, SW_SHOWMAXIMIZED);
-    EXPECT_EQ(box.get().text, L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
+    EXPECT_EQ(box.get().text,
+              L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
     const std::optional<DWORD> exitCode = failed.ExitCode(StartedProgram::LongestCloseMilliseconds);
     ASSERT_TRUE(exitCode) << "still running";
     EXPECT_NE(*exitCode, 0u);
