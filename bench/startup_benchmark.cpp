@@ -22,6 +22,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -76,9 +77,9 @@ public:
     // Reads the rectangle again; true if anything differs from the previous reading.
     bool Update(const RECT& bounds)
     {
-        const std::vector<std::uint32_t>& pixels = capture_.Read(bounds);
-        const bool changed = !EqualRect(&bounds, &bounds_) || pixels != previous_;
-        previous_ = pixels;
+        const std::span<const std::uint32_t> pixels = capture_.Read(bounds);
+        const bool changed = !EqualRect(&bounds, &bounds_) || !std::ranges::equal(pixels, previous_);
+        previous_.assign(pixels.begin(), pixels.end());
         bounds_ = bounds;
         return changed;
     }

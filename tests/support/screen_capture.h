@@ -5,8 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <stdexcept>
-#include <vector>
 
 #include "gdi_handles.h"
 
@@ -16,8 +16,10 @@ namespace zomerita::test_support {
 // painted it and whenever the system put it on the screen. Each pixel is 0x00RRGGBB.
 class ScreenCapture {
 public:
-    // Reads `bounds` (screen coordinates); the pixels row by row, top row first.
-    const std::vector<std::uint32_t>& Read(const RECT& bounds)
+    // Reads `bounds` (screen coordinates); the pixels row by row, top row first, in the
+    // capture's own bitmap: good until the next reading, not copied, as the start-up
+    // benchmark reads the screen every few milliseconds.
+    std::span<const std::uint32_t> Read(const RECT& bounds)
     {
         const int width = bounds.right - bounds.left;
         const int height = bounds.bottom - bounds.top;
@@ -28,9 +30,8 @@ public:
             BitBlt(memory_.get(), 0, 0, width, height, screen_.get(), bounds.left, bounds.top, SRCCOPY);
         }
         GdiFlush();  // the bits are complete before they are read
-        const auto* const first = static_cast<const std::uint32_t*>(bits_);
-        pixels_.assign(first, first + pixels_.size());
-        return pixels_;
+        return {static_cast<const std::uint32_t*>(bits_),
+                static_cast<std::size_t>(width) * static_cast<std::size_t>(height)};
     }
 
 private:
@@ -48,7 +49,6 @@ private:
             throw std::runtime_error("no bitmap for reading the screen");
         width_ = width;
         height_ = height;
-        pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
     }
 
     win::WindowDc screen_;
@@ -57,7 +57,6 @@ private:
     void* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::uint32_t> pixels_;
 };
 
 }  // namespace zomerita::test_support

@@ -22,6 +22,7 @@
 #include "transcript_oracle.h"
 #include "open_window.h"
 #include "started_program.h"
+#include "thread_hook.h"
 #include "user_input.h"
 #include "window_error.h"
 
@@ -536,25 +537,15 @@ TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
     EXPECT_EQ(cut.get().text, L"Прозорецът не успя да покаже текста. Опитайте отново.");
 }
 
-// Refuses every EDIT control this thread tries to create, for the life of the object.
-class EditControlsRefused {
-public:
-    EditControlsRefused() : hook_(SetWindowsHookExW(WH_CBT, Refuse, nullptr, GetCurrentThreadId())) {}
-    EditControlsRefused(const EditControlsRefused&) = delete;
-    EditControlsRefused& operator=(const EditControlsRefused&) = delete;
-    ~EditControlsRefused() { UnhookWindowsHookEx(hook_); }
-
-private:
-    static LRESULT CALLBACK Refuse(int code, WPARAM window, LPARAM details)
-    {
-        wchar_t name[8] = L"";
-        if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(window), name, 8) &&
-            _wcsicmp(name, L"EDIT") == 0)
-            return 1;
-        return CallNextHookEx(nullptr, code, window, details);
-    }
-    HHOOK hook_;
-};
+// A CBT hook that refuses every EDIT control this thread tries to create.
+LRESULT CALLBACK RefuseEditControls(int code, WPARAM window, LPARAM details)
+{
+    wchar_t name[8] = L"";
+    if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(window), name, 8) &&
+        _wcsicmp(name, L"EDIT") == 0)
+        return 1;
+    return CallNextHookEx(nullptr, code, window, details);
+}
 
 TEST_F(OpenWindow, AnEndedWindowLeavesNoQuitMessageToCloseTheReportOfAFailedStart)
 {
@@ -564,7 +555,7 @@ TEST_F(OpenWindow, AnEndedWindowLeavesNoQuitMessageToCloseTheReportOfAFailedStar
     MSG quit;
     std::exception_ptr failure;
     {
-        const EditControlsRefused refused;
+        const ThreadHook refused(WH_CBT, RefuseEditControls);
         try {
             const Win32MainWindow unfinished(GetModuleHandleW(nullptr));
         } catch (const WindowError&) {
