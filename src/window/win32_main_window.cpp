@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <new>
 #include <utility>
+#include <vector>
 
 #include "control_text.h"
 #include "error_report.h"
@@ -48,14 +50,26 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-// The work area of the monitor that holds most of the frame, or is nearest to it.
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, RECT*, LPARAM monitors) noexcept
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(handle, &info))
+        return TRUE;
+    try {
+        reinterpret_cast<std::vector<Monitor>*>(monitors)->push_back({FromRECT(info.rcMonitor), FromRECT(info.rcWork)});
+        return TRUE;
+    } catch (const std::bad_alloc&) {
+        return FALSE;  // no exception may cross into the system; the ones listed so far serve
+    }
+}
+
+// The work area of the desktop's monitor that holds most of the frame, or is nearest to it.
 Rect WorkAreaAround(const Rect& frame) noexcept
 {
-    const RECT area = ToRECT(frame);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor);
-    return FromRECT(monitor.rcWork);
+    std::vector<Monitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return WorkAreaHolding(frame, monitors);
 }
 
 // Shows a text box from its first line with nothing selected.

@@ -178,6 +178,19 @@ TEST(Frame, IsCentredOnTheWorkAreaOrKeptOnItAndOfTheDesignedSizeAtEveryDpi)
     EXPECT_EQ(KeptOnWorkArea({70, 20, 470, 320}, elsewhere), (Rect{100, 50, 500, 350}));
     EXPECT_EQ(KeptOnWorkArea({-1300, 0, -900, 300}, left), (Rect{-1280, 40, -880, 340}));
 
+    // The monitor Windows names for a frame: the one with most of it, else the nearest, the
+    // first on a tie. A smaller monitor right of the primary one and lower: the box around
+    // both holds places on neither.
+    const Monitor primary{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}};
+    const Monitor right{{1920, 300, 3200, 1324}, {1920, 300, 3200, 1284}};
+    const Monitor monitors[] = {primary, right};
+    EXPECT_EQ(WorkAreaHolding({1800, 400, 2300, 800}, monitors), right.work);
+    EXPECT_EQ(WorkAreaHolding({1500, 400, 2000, 800}, monitors), primary.work);
+    EXPECT_EQ(WorkAreaHolding({1820, 400, 2020, 800}, monitors), primary.work) << "half on each";
+    EXPECT_EQ(WorkAreaHolding({2000, 0, 2400, 250}, monitors), right.work) << "above both, nearer the right one";
+    EXPECT_EQ(WorkAreaHolding({-500, 1200, -100, 1400}, monitors), primary.work) << "below both, nearer the primary";
+    EXPECT_EQ(WorkAreaHolding({1, 2, 3, 4}, {}), (Rect{1, 2, 3, 4}));
+
     // The caption and borders do not scale with the client area: the frame is the
     // designed client area at the DPI, with the frame's own insets at that DPI.
     EXPECT_EQ(DesignedFrame({3, 26, 3, 3}, 96), (Size{468, 419}));
