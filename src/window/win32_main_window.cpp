@@ -50,6 +50,7 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
+// Called by EnumDisplayMonitors for each monitor of the desktop: adds it to the list.
 BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, RECT*, LPARAM monitors) noexcept
 {
     MONITORINFO info{};
