@@ -23,22 +23,21 @@ void RestrictDllSearchToSystem32() noexcept
     SetDllDirectoryW(L"");  // where the above is missing: at least not the current directory
 }
 
-// Runs while the window exists: closing it ends the program. The window posts no
-// WM_QUIT, so none is waiting when an error of a failed start is shown.
+// Runs until the window, once shown, ends and posts the quit, however it ends: its close
+// box, another program's WM_CLOSE (sent ones are handled inside GetMessage) or the end
+// of the session.
 int RunMessageLoop(HWND window) noexcept
 {
     MSG message;
-    while (IsWindow(window)) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0)  // WM_QUIT from elsewhere, or an error
-            return got < 0 ? 1 : static_cast<int>(message.wParam);
+    BOOL got;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         // Tab moves between the controls, and a focused button takes the space bar.
         if (IsDialogMessageW(window, &message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return 0;
+    return got < 0 ? 1 : static_cast<int>(message.wParam);
 }
 
 }  // namespace

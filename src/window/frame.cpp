@@ -15,4 +15,12 @@ Rect FrameAfterDpiChange(const Rect& suggested, Size designed) noexcept
     return {suggested.left, suggested.top, suggested.left + designed.width, suggested.top + designed.height};
 }
 
+Rect FrameCorrectedForClient(const Rect& frame, Size client, Size designedClient, bool minimised) noexcept
+{
+    if (minimised)
+        return frame;
+    return {frame.left, frame.top, frame.right + designedClient.width - client.width,
+            frame.bottom + designedClient.height - client.height};
+}
+
 }  // namespace zomerita::win

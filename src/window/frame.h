@@ -23,4 +23,9 @@ Size DesignedFrame(const FrameInsets& insets, int dpi) noexcept;
 // cursor during a drag), at the designed size.
 Rect FrameAfterDpiChange(const Rect& suggested, Size designed) noexcept;
 
+// The frame after the client area it holds was read back: where it misses the designed
+// size (the system's frame metrics are not what it reported), the frame grows or shrinks
+// by the difference. A minimised window has no client area to read, and stays as it is.
+Rect FrameCorrectedForClient(const Rect& frame, Size client, Size designedClient, bool minimised) noexcept;
+
 }  // namespace zomerita::win

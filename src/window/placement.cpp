@@ -5,41 +5,14 @@
 namespace zomerita::win {
 namespace {
 
-// Wide enough for the area of any rectangle on a desktop, and for the square of its diagonal.
-using Area = long long;
-
-Area OverlapArea(const Rect& a, const Rect& b) noexcept
+// How far to move an edge pair [low, high] into [first, last]: back from the far edge
+// first, then forward onto the near one, which wins where the span is the larger.
+int ShiftOnto(int low, int high, int first, int last) noexcept
 {
-    const Area width = std::max(0, std::min(a.right, b.right) - std::max(a.left, b.left));
-    const Area height = std::max(0, std::min(a.bottom, b.bottom) - std::max(a.top, b.top));
-    return width * height;
-}
-
-// The square of the shortest distance between two rectangles that do not overlap.
-Area SquaredGap(const Rect& a, const Rect& b) noexcept
-{
-    const Area across = std::max({0, b.left - a.right, a.left - b.right});
-    const Area down = std::max({0, b.top - a.bottom, a.top - b.bottom});
-    return across * across + down * down;
+    return std::max(first - low, std::min(0, last - high));
 }
 
 }  // namespace
-
-Rect WorkAreaHolding(const Rect& frame, std::span<const Monitor> monitors) noexcept
-{
-    if (monitors.empty())
-        return frame;
-    // Most of the frame first; among monitors that hold none of it, the nearest. The first
-    // in the list wins a tie.
-    const auto fartherFromFrame = [&frame](const Monitor& a, const Monitor& b) {
-        const Area overlapA = OverlapArea(frame, a.area);
-        const Area overlapB = OverlapArea(frame, b.area);
-        if (overlapA != overlapB)
-            return overlapA < overlapB;
-        return SquaredGap(frame, a.area) > SquaredGap(frame, b.area);
-    };
-    return std::max_element(monitors.begin(), monitors.end(), fartherFromFrame)->work;
-}
 
 Rect CentredOnWorkArea(Size frame, const Rect& work) noexcept
 {
@@ -50,9 +23,9 @@ Rect CentredOnWorkArea(Size frame, const Rect& work) noexcept
 
 Rect KeptOnWorkArea(const Rect& frame, const Rect& work) noexcept
 {
-    const int right = std::max(0, work.left - frame.left);
-    const int down = std::max(0, work.top - frame.top);
-    return {frame.left + right, frame.top + down, frame.right + right, frame.bottom + down};
+    const int across = ShiftOnto(frame.left, frame.right, work.left, work.right);
+    const int down = ShiftOnto(frame.top, frame.bottom, work.top, work.bottom);
+    return {frame.left + across, frame.top + down, frame.right + across, frame.bottom + down};
 }
 
 }  // namespace zomerita::win

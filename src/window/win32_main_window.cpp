@@ -3,9 +3,7 @@
 #include <commctrl.h>
 
 #include <exception>
-#include <new>
 #include <utility>
-#include <vector>
 
 #include "control_text.h"
 #include "error_report.h"
@@ -50,27 +48,16 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-// Called by EnumDisplayMonitors for each monitor of the desktop: adds it to the list.
-BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, RECT*, LPARAM monitors) noexcept
-{
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(handle, &info))
-        return TRUE;
-    try {
-        reinterpret_cast<std::vector<Monitor>*>(monitors)->push_back({FromRECT(info.rcMonitor), FromRECT(info.rcWork)});
-        return TRUE;
-    } catch (const std::bad_alloc&) {
-        return FALSE;  // no exception may cross into the system; the ones listed so far serve
-    }
-}
-
-// The work area of the desktop's monitor that holds most of the frame, or is nearest to it.
+// The work area of the monitor the system names for the frame: the one that holds most
+// of it, else the nearest.
 Rect WorkAreaAround(const Rect& frame) noexcept
 {
-    std::vector<Monitor> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return WorkAreaHolding(frame, monitors);
+    const RECT bounds{frame.left, frame.top, frame.right, frame.bottom};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&bounds, MONITOR_DEFAULTTONEAREST), &monitor))
+        return frame;  // nothing to keep it on: it stays where it is
+    return FromRECT(monitor.rcWork);
 }
 
 // Shows a text box from its first line with nothing selected.
@@ -127,16 +114,16 @@ Win32MainWindow::~Win32MainWindow()
 
 void Win32MainWindow::Show(int showCommand) noexcept
 {
-    // The window has one designed size: a shortcut set to "Maximised" shows it at that
-    // size. The system may take the start-up information's command for the first
-    // ShowWindow of the process whatever is passed, so a maximised window is restored.
+    // A shortcut set to "Maximised" shows it at its one size all the same (OnSize).
     ShowWindow(window_, showCommand);
-    if (IsZoomed(window_))
-        ShowWindow(window_, SW_RESTORE);
     UpdateWindow(window_);
     const HWND output = Control(OutputBoxId);
     SetFocus(output);
     ShowFromTop(output);
+    shown_ = true;
+    // What failed while the window was built is told now that the student sees it.
+    if (deferredError_)
+        ReportError(window_, std::exchange(deferredError_, nullptr));
 }
 
 // --- The texts of the controls, for the handlers -------------------------------------
@@ -185,6 +172,11 @@ void Win32MainWindow::FlushOutput()
 template <class... Parameters, class... Arguments>
 void Win32MainWindow::RunHandlerThenFlush(void (MainWindow::*handler)(Parameters...), Arguments... arguments) noexcept
 {
+    // One at a time, each to its end: a click that another program posts while a
+    // handler's message box is up would otherwise run a handler inside it.
+    if (handlerRunning_)
+        return;
+    handlerRunning_ = true;
     std::exception_ptr error;
     try {
         (handlers_.*handler)(arguments...);
@@ -200,6 +192,7 @@ void Win32MainWindow::RunHandlerThenFlush(void (MainWindow::*handler)(Parameters
     }
     if (error)
         ReportError(window_, error);
+    handlerRunning_ = false;
 }
 
 template <class Action>
@@ -271,11 +264,27 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return result;
     }
     case WM_SIZE:
-        // Minimised by another program, the window loses the focus before it hears of
-        // its deactivation (under Wine every time): the control is remembered here.
-        if (wParam == SIZE_MINIMIZED)
-            RememberFocus();
+        OnSize(wParam);
         return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_SYSCOMMAND:
+        // Never maximised: the system menu offers no such command, but another program may send it.
+        if ((wParam & 0xFFF0) == SC_MAXIMIZE)
+            return 0;
+        return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_QUERYENDSESSION:
+        return TRUE;  // nothing to save
+    case WM_ENDSESSION:
+        // The session ends, or Restart Manager closes the program for an update.
+        if (wParam)
+            DestroyWindow(window_);
+        return 0;
+    case WM_DESTROY:
+        // Destroyed by its close box, another program's WM_CLOSE or the end of the session:
+        // the program ends with it. A window that never showed (a failed start) posts
+        // nothing, so that the report of the failure is not closed before it is seen.
+        if (shown_)
+            PostQuitMessage(0);
+        return 0;
     case WM_ENTERSIZEMOVE:
         beingMoved_ = true;
         return 0;
@@ -310,8 +319,13 @@ bool Win32MainWindow::OnCreate() noexcept
         creationError_ = std::current_exception();  // the constructor raises it
         return false;
     }
-    // Without the photograph the window is still of use: say so and go on.
-    ReportingErrors([this] { photograph_ = LoadJpegResource(instance_, IDR_PHOTOGRAPH); });
+    // Without the photograph the window is still of use: it opens with the picture empty,
+    // and says why once it shows.
+    try {
+        photograph_ = LoadJpegResource(instance_, IDR_PHOTOGRAPH);
+    } catch (...) {
+        deferredError_ = std::current_exception();
+    }
     return true;
 }
 
@@ -371,7 +385,20 @@ Size Win32MainWindow::DesignedFrameAt(int dpi) const noexcept
 
 void Win32MainWindow::MoveFrame(const Rect& frame) noexcept
 {
-    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.width(), frame.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto place = [this](const Rect& at) {
+        frameSize_ = {at.width(), at.height()};
+        SetWindowPos(window_, nullptr, at.left, at.top, at.width(), at.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place(frame);
+    // The insets the frame was computed from are the system's word, not its deed (the
+    // padded border of older images, a caption that did not follow a DPI change): the
+    // client area is read back and the frame corrected once.
+    RECT client;
+    GetClientRect(window_, &client);
+    const Rect corrected =
+        FrameCorrectedForClient(frame, {client.right, client.bottom}, ClientSize(dpi_), IsIconic(window_) != FALSE);
+    if (corrected != frame)
+        place(corrected);
 }
 
 void Win32MainWindow::OnCommand(int id, int notification) noexcept
@@ -443,8 +470,19 @@ void Win32MainWindow::OnGetMinMaxInfo(MINMAXINFO& limits) const noexcept
 {
     // One size, whoever asks for another: a shortcut set to "Maximised", another
     // program's SW_MAXIMIZE or SC_MAXIMIZE, or a drag of an edge.
-    const Size frame = DesignedFrameAt(dpi_);
-    limits.ptMaxSize = limits.ptMinTrackSize = limits.ptMaxTrackSize = {frame.width, frame.height};
+    limits.ptMaxSize = limits.ptMinTrackSize = limits.ptMaxTrackSize = {frameSize_.width, frameSize_.height};
+}
+
+void Win32MainWindow::OnSize(WPARAM kind) noexcept
+{
+    // Minimised by another program, the window loses the focus before it hears of its
+    // deactivation (under Wine every time): the control is remembered here.
+    if (kind == SIZE_MINIMIZED)
+        RememberFocus();
+    // Maximised by another program's ShowWindow, or by a shortcut's show command: back
+    // where it was, at its size, and still draggable.
+    if (kind == SIZE_MAXIMIZED)
+        ShowWindow(window_, SW_RESTORE);
 }
 
 void Win32MainWindow::RememberFocus() noexcept

@@ -35,7 +35,9 @@ public:
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
     ~Win32MainWindow() override;
 
-    // Shows the window with the focus in the output box, at its first line.
+    // Shows the window with the focus in the output box, at its first line, and reports
+    // what failed while it was built but left it of use. From now on, the program ends
+    // when the window does.
     void Show(int showCommand) noexcept;
     HWND handle() const noexcept { return window_; }
     HWND Control(ControlId id) const noexcept { return GetDlgItem(window_, id); }
@@ -60,6 +62,7 @@ private:
     void OnDrawItem(const DRAWITEMSTRUCT& item) noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
     void OnGetMinMaxInfo(MINMAXINFO& limits) const noexcept;
+    void OnSize(WPARAM kind) noexcept;
     void RememberFocus() noexcept;
     void RestoreFocus() noexcept;
     void OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept;
@@ -88,8 +91,12 @@ private:
     HWND window_ = nullptr;
     HWND focusWhenInactive_ = nullptr;
     bool beingMoved_ = false;  // between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
-    std::exception_ptr creationError_;
+    bool shown_ = false;
+    bool handlerRunning_ = false;
+    std::exception_ptr creationError_;  // what stopped the window from being built
+    std::exception_ptr deferredError_;  // what it was built without, told once it shows
     int dpi_ = DefaultDpi;
+    Size frameSize_ = DesignedFrameAt(DefaultDpi);  // the one size it may take
     UniqueFont font_;
     Colours colours_{};
     UniqueBrush background_;

@@ -178,18 +178,12 @@ TEST(Frame, IsCentredOnTheWorkAreaOrKeptOnItAndOfTheDesignedSizeAtEveryDpi)
     EXPECT_EQ(KeptOnWorkArea({70, 20, 470, 320}, elsewhere), (Rect{100, 50, 500, 350}));
     EXPECT_EQ(KeptOnWorkArea({-1300, 0, -900, 300}, left), (Rect{-1280, 40, -880, 340}));
 
-    // The monitor Windows names for a frame: the one with most of it, else the nearest, the
-    // first on a tie. A smaller monitor right of the primary one and lower: the box around
-    // both holds places on neither.
-    const Monitor primary{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}};
-    const Monitor right{{1920, 300, 3200, 1324}, {1920, 300, 3200, 1284}};
-    const Monitor monitors[] = {primary, right};
-    EXPECT_EQ(WorkAreaHolding({1800, 400, 2300, 800}, monitors), right.work);
-    EXPECT_EQ(WorkAreaHolding({1500, 400, 2000, 800}, monitors), primary.work);
-    EXPECT_EQ(WorkAreaHolding({1820, 400, 2020, 800}, monitors), primary.work) << "half on each";
-    EXPECT_EQ(WorkAreaHolding({2000, 0, 2400, 250}, monitors), right.work) << "above both, nearer the right one";
-    EXPECT_EQ(WorkAreaHolding({-500, 1200, -100, 1400}, monitors), primary.work) << "below both, nearer the primary";
-    EXPECT_EQ(WorkAreaHolding({1, 2, 3, 4}, {}), (Rect{1, 2, 3, 4}));
+    // Past the right and bottom edges too, after the scale is raised: back onto the work area.
+    EXPECT_EQ(KeptOnWorkArea({900, 700, 1300, 1000}, elsewhere), (Rect{700, 550, 1100, 850}));
+    EXPECT_EQ(KeptOnWorkArea({-300, 600, 100, 900}, left), (Rect{-400, 600, 0, 900})) << "right edge alone";
+    EXPECT_EQ(KeptOnWorkArea({-900, 900, -500, 1200}, left), (Rect{-900, 724, -500, 1024})) << "bottom edge alone";
+    // Larger and past the far edges: the near ones win.
+    EXPECT_EQ(KeptOnWorkArea({500, 400, 1700, 1300}, elsewhere), (Rect{100, 50, 1300, 950}));
 
     // The caption and borders do not scale with the client area: the frame is the
     // designed client area at the DPI, with the frame's own insets at that DPI.
@@ -199,6 +193,14 @@ TEST(Frame, IsCentredOnTheWorkAreaOrKeptOnItAndOfTheDesignedSizeAtEveryDpi)
     // After a change of DPI: where Windows suggests, at the designed size.
     EXPECT_EQ(FrameAfterDpiChange({10, 20, 715, 650}, {702, 629}), (Rect{10, 20, 712, 649}));
     EXPECT_EQ(FrameAfterDpiChange({-700, -5, 0, 620}, {468, 419}), (Rect{-700, -5, -232, 414}));
+
+    // The client area read back: a frame that holds more or less than the designed client
+    // area grows or shrinks by the difference, once; a right one, or a minimised one, stays.
+    const Rect frame{10, 20, 712, 649};
+    EXPECT_EQ(FrameCorrectedForClient(frame, {693, 594}, {693, 585}, false), (Rect{10, 20, 712, 640}));
+    EXPECT_EQ(FrameCorrectedForClient(frame, {690, 588}, {693, 585}, false), (Rect{10, 20, 715, 646}));
+    EXPECT_EQ(FrameCorrectedForClient(frame, {693, 585}, {693, 585}, false), frame);
+    EXPECT_EQ(FrameCorrectedForClient(frame, {0, 0}, {693, 585}, true), frame);
 }
 
 TEST(IconSizes, AreTheSystemsScaledToTheDpiWhereWindowsHasNoMetricsForIt)

@@ -117,6 +117,14 @@ DWORD Slowdown()
     return factor;
 }
 
+// The icon's static control: the one of the icon style.
+BOOL CALLBACK FindIconControl(HWND child, LPARAM found)
+{
+    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        *reinterpret_cast<HWND*>(found) = child;
+    return TRUE;
+}
+
 }  // namespace
 
 HWND ShownMessageBox()
@@ -136,6 +144,13 @@ std::wstring MessageBoxText(HWND box)
     HWND message = nullptr;
     EnumChildWindows(box, FindMessageControl, reinterpret_cast<LPARAM>(&message));
     return message ? win::ReadText(message) : std::wstring();
+}
+
+HICON MessageBoxIcon(HWND box)
+{
+    HWND icon = nullptr;
+    EnumChildWindows(box, FindIconControl, reinterpret_cast<LPARAM>(&icon));
+    return icon ? reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)) : nullptr;
 }
 
 void PumpMessages(HWND dialog, DWORD quietMilliseconds)

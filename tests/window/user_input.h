@@ -21,6 +21,8 @@ HWND ShownMessageBox();
 
 // The message of a message box: the text of its static control that is not the icon.
 std::wstring MessageBoxText(HWND box);
+// The icon it shows; none if it has none.
+HICON MessageBoxIcon(HWND box);
 
 // Closes a message box with the Enter key, as a user does.
 void CloseWithEnter(HWND box);

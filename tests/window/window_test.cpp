@@ -342,6 +342,9 @@ TEST_F(OpenWindow, StatementIsShownFromTheTopWithTheFocusInTheOutputBox)
     EXPECT_EQ(end, 0u);
     EXPECT_EQ(SendMessageW(Control(OutputBoxId), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     EXPECT_EQ(TextOf(InputBoxId), L"");
+    EXPECT_EQ(SendMessageW(Control(InputBoxId), EM_GETLIMITTEXT, 0, 0), 4);
+    EXPECT_GE(static_cast<DWORD>(SendMessageW(Control(OutputBoxId), EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEu)
+        << "no transcript is ever cut";
     EXPECT_EQ(TextOf(HeadingLabelId), L"Зомерита");
     EXPECT_EQ(TextOf(PromptLabelId), L"Естествено число:");
     EXPECT_EQ(TextOf(ShowButtonId), L"Изведи");
@@ -430,6 +433,7 @@ TEST_F(OpenWindow, TheInputBoxTakesAtMostFourCharactersTypedOrPasted)
 
 TEST_F(OpenWindow, ShowWritesTheTranscriptOnceAndClearEmptiesBothBoxes)
 {
+    // After a transcript, "Чисти" leaves both boxes as at the start, but for the statement.
     TypeInto(InputBoxId, L"11");
     Click(ShowButtonId);
     const std::wstring transcript = TextOf(OutputBoxId);
@@ -441,6 +445,9 @@ TEST_F(OpenWindow, ShowWritesTheTranscriptOnceAndClearEmptiesBothBoxes)
     Click(ClearButtonId);
     EXPECT_EQ(TextOf(InputBoxId), L"");
     EXPECT_EQ(TextOf(OutputBoxId), L"");
+    EXPECT_EQ(SendMessageW(Control(InputBoxId), EM_GETLIMITTEXT, 0, 0), 4);
+    EXPECT_EQ(SendMessageW(Control(OutputBoxId), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    EXPECT_EQ(GetFocus(), Control(ClearButtonId)) << "the focus stays on the button pressed";
     Click(ShowButtonId);
     EXPECT_EQ(TextOf(OutputBoxId), L"");
 }
@@ -457,21 +464,69 @@ TEST_F(OpenWindow, ALongTranscriptIsWholeAndShownFromItsFirstLine)
 // tells what it said and whose it was.
 struct MessageBoxSeen {
     std::wstring text;
+    HICON icon = nullptr;
     HWND owner = nullptr;
+    bool ownerVisible = false;
     std::wstring outputWhileShown;  // what the output box held while the box was up
+    int boxesAfterAClick = 0;       // how many were up after another program's click, if asked
 };
 
-std::future<MessageBoxSeen> CloseNextMessageBox(HWND outputBox = nullptr)
+// Called by EnumWindows for each top-level window: counts the program's message boxes.
+BOOL CALLBACK CountMessageBox(HWND window, LPARAM count)
 {
-    return std::async(std::launch::async, [outputBox] {
+    wchar_t name[16] = L"";
+    if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && wcscmp(name, L"#32770") == 0 &&
+        ReadText(window) == L"Зомерита")
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// The program's message boxes on the screen.
+int ShownMessageBoxes()
+{
+    int count = 0;
+    EnumWindows(CountMessageBox, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Another program clicks the button while the box is up: the click is posted, then a
+// selection of the input box behind it; once the selection shows, the click was handled.
+int BoxesAfterAPostedClick(HWND button)
+{
+    const HWND window = GetParent(button);
+    const HWND input = GetDlgItem(window, InputBoxId);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    PostMessageW(input, EM_SETSEL, 1, 1);
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        DWORD start = 0;
+        SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+        if (start == 1)
+            break;
+        Sleep(10);
+    }
+    return ShownMessageBoxes();
+}
+
+std::future<MessageBoxSeen> CloseNextMessageBox(HWND outputBox = nullptr, HWND clickedWhileShown = nullptr)
+{
+    return std::async(std::launch::async, [outputBox, clickedWhileShown] {
         MessageBoxSeen seen;
         for (int attempt = 0; attempt < 250; ++attempt) {
             if (const HWND box = ShownMessageBox()) {
                 seen.text = MessageBoxText(box);
+                seen.icon = MessageBoxIcon(box);
                 seen.owner = GetWindow(box, GW_OWNER);
+                seen.ownerVisible = IsWindowVisible(seen.owner);
                 if (outputBox)
                     seen.outputWhileShown = ReadText(outputBox);
-                CloseWithEnter(box);
+                if (clickedWhileShown)
+                    seen.boxesAfterAClick = BoxesAfterAPostedClick(clickedWhileShown);
+                // Every box that is up, the topmost first.
+                for (HWND shown = box; shown; shown = ShownMessageBox()) {
+                    CloseWithEnter(shown);
+                    for (int wait = 0; wait < 250 && IsWindowVisible(shown); ++wait)
+                        Sleep(20);
+                }
                 return seen;
             }
             Sleep(20);
@@ -483,12 +538,14 @@ std::future<MessageBoxSeen> CloseNextMessageBox(HWND outputBox = nullptr)
 TEST_F(OpenWindow, ARefusedInputIsReportedAndTheProgramGoesOn)
 {
     TypeInto(InputBoxId, L"0");
-    auto box = CloseNextMessageBox();
+    auto box = CloseNextMessageBox(nullptr, Control(ShowButtonId));
     Click(ShowButtonId);
     const MessageBoxSeen seen = box.get();
     Pump();
     EXPECT_EQ(seen.text, L"Въведете естествено число – цяло число, по-голямо от 0.");
+    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_WARNING));
     EXPECT_EQ(seen.owner, Main());
+    EXPECT_EQ(seen.boxesAfterAClick, 1) << "a click while the box is up runs no second handler";
     EXPECT_TRUE(IsWindowVisible(Main()));
     EXPECT_EQ(TextOf(OutputBoxId), L"");
     EXPECT_EQ(TextOf(InputBoxId), L"0");
@@ -524,6 +581,7 @@ TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
     const MessageBoxSeen seen = box.get();
     Pump();
     EXPECT_EQ(seen.text, L"Препълване: числото е твърде голямо.");
+    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_WARNING));
     const std::wstring written =
         L"2147483002 деля на 2  = 1073741501\r\n"
         L"1073741501 умножавам по 3 и +1 = 3221224504\r\n";
@@ -537,7 +595,9 @@ TEST_F(OpenWindow, AnOverflowKeepsTheLinesWrittenBeforeIt)
     TypeInto(InputBoxId, L"11");
     auto cut = CloseNextMessageBox();
     Click(ShowButtonId);
-    EXPECT_EQ(cut.get().text, L"Прозорецът не успя да покаже текста. Опитайте отново.");
+    const MessageBoxSeen failed = cut.get();
+    EXPECT_EQ(failed.text, L"Прозорецът не успя да покаже текста. Опитайте отново.");
+    EXPECT_EQ(failed.icon, LoadIconW(nullptr, IDI_ERROR));
 }
 
 // A CBT hook that refuses every EDIT control this thread tries to create.
@@ -550,11 +610,11 @@ LRESULT CALLBACK RefuseEditControls(int code, WPARAM window, LPARAM details)
     return CallNextHookEx(nullptr, code, window, details);
 }
 
-TEST_F(OpenWindow, AnEndedWindowLeavesNoQuitMessageToCloseTheReportOfAFailedStart)
+TEST_F(OpenWindow, OnlyAWindowThatShowedEndsTheProgram)
 {
     // A message box ends at once when it finds WM_QUIT waiting, before it is seen. On
     // Windows a window whose creation fails is destroyed like any other (Wine skips its
-    // WM_DESTROY), so neither may leave one.
+    // WM_DESTROY), so it may leave none.
     MSG quit;
     std::exception_ptr failure;
     {
@@ -570,11 +630,13 @@ TEST_F(OpenWindow, AnEndedWindowLeavesNoQuitMessageToCloseTheReportOfAFailedStar
     // Its report says that the program cannot start, and why.
     auto box = CloseNextMessageBox();
     ReportStartupError(failure);
-    EXPECT_EQ(box.get().text,
-              L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
+    const MessageBoxSeen seen = box.get();
+    EXPECT_EQ(seen.text, L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
+    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_ERROR));
 
+    // A window that showed ends the program with it, however it is destroyed.
     window_.reset();
-    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "after the window ended";
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "after the shown window ended";
 }
 
 // --- The owners of GDI objects, whose count the soak test watches for leaks ----------
@@ -713,6 +775,74 @@ TEST(ShippedProgram, RunsItsWindowUntilClosedAndExitsNonZeroWhenItCannotStart)
     const std::optional<DWORD> exitCode = failed.ExitCode(StartedProgram::LongestCloseMilliseconds);
     ASSERT_TRUE(exitCode) << "still running";
     EXPECT_NE(*exitCode, 0u);
+    DeleteFileW(broken.c_str());
+}
+
+// The shipped program, started and shown; the test fails at once if no window shows.
+struct ShownProgram {
+    StartedProgram program;
+    HWND window;
+    explicit ShownProgram(const std::wstring& path) : program(path), window(VisibleWindowOf(program.id())) {}
+};
+
+TEST(ShippedProgram, EndsWithinTwoSecondsWhenAnotherProgramClosesItOrTheSessionEnds)
+{
+    // As classroom tools and Restart Manager close programs: a WM_CLOSE sent, not posted.
+    const ShownProgram closed(ProgramPath());
+    ASSERT_NE(closed.window, nullptr);
+    SendMessageTimeoutW(closed.window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+    EXPECT_EQ(closed.program.ExitCode(2000), std::optional<DWORD>(0)) << "after a sent WM_CLOSE";
+
+    // Restart Manager's end of session, for an update that finds the program open.
+    const ShownProgram ended(ProgramPath());
+    ASSERT_NE(ended.window, nullptr);
+    EXPECT_TRUE(SendMessageW(ended.window, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP));
+    SendMessageTimeoutW(ended.window, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, 2000, nullptr);
+    EXPECT_EQ(ended.program.ExitCode(2000), std::optional<DWORD>(0)) << "after the end of the session";
+}
+
+TEST(ShippedProgram, StaysWhereItIsAtItsSizeWhenAnotherProgramMaximisesIt)
+{
+    const ShownProgram shown(ProgramPath());
+    ASSERT_NE(shown.window, nullptr);
+    RECT before;
+    GetWindowRect(shown.window, &before);
+    const auto expectUnmoved = [&](const char* how) {
+        RECT after;
+        GetWindowRect(shown.window, &after);
+        EXPECT_TRUE(EqualRect(&before, &after)) << how << ": moved to (" << after.left << "," << after.top << ")";
+        EXPECT_FALSE(IsZoomed(shown.window)) << how << ": left maximised, and so not draggable";
+    };
+    ShowWindow(shown.window, SW_MAXIMIZE);
+    expectUnmoved("ShowWindow(SW_MAXIMIZE)");
+    SendMessageW(shown.window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    expectUnmoved("SC_MAXIMIZE");
+    EXPECT_EQ(shown.program.CloseAndWait(shown.window), 0u);
+}
+
+TEST(ShippedProgram, ReportsAPhotographItCannotShowOnceItsWindowShows)
+{
+    // A copy whose photograph is not a JPEG: the window opens without it, then says so.
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring broken = std::wstring(folder) + L"zomerita-without-photograph.exe";
+    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), broken.c_str(), FALSE));
+    const HANDLE update = BeginUpdateResourceW(broken.c_str(), FALSE);
+    ASSERT_NE(update, nullptr);
+    char notAPicture[] = "not a picture";
+    ASSERT_TRUE(UpdateResourceW(update, RT_RCDATA, MAKEINTRESOURCEW(IDR_PHOTOGRAPH),
+                                MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), notAPicture, sizeof notAPicture));
+    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+    auto box = CloseNextMessageBox();
+    const StartedProgram program(broken);
+    const MessageBoxSeen seen = box.get();
+    // (Its icon is another process's handle: a window error's icon is checked in the overflow test.)
+    EXPECT_EQ(seen.text, L"Снимката не можа да бъде показана. Програмата работи и без нея.");
+    EXPECT_TRUE(seen.ownerVisible) << "told once the window shows, and owned by it";
+    const HWND window = VisibleWindowOf(program.id());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(seen.owner, window);
+    EXPECT_EQ(program.CloseAndWait(window), 0u);
     DeleteFileW(broken.c_str());
 }
 
