@@ -46,8 +46,7 @@ public:
 };
 
 [[maybe_unused]] const ::testing::Environment* const olderWindows =
-    std::getenv("ZOMERITA_WINDOWS_BEFORE_1607") ? ::testing::AddGlobalTestEnvironment(new WindowsBefore1607)
-                                                : nullptr;
+    std::getenv("ZOMERITA_WINDOWS_BEFORE_1607") ? ::testing::AddGlobalTestEnvironment(new WindowsBefore1607) : nullptr;
 
 }  // namespace
 }  // namespace zomerita::win

@@ -256,17 +256,23 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
     RECT frame;
     GetWindowRect(Main(), &frame);
     // Asked first for its size at the new DPI (Windows 10 1703 and later), it answers
-    // with what it then takes, whatever size the suggestion has. (Wine's caption keeps
-    // the system's DPI, so the client area itself is not checked here.)
+    // with a frame round the designed client area, whatever size the suggestion has.
+    // Wine's caption keeps the system's DPI, so the frame it then takes is corrected
+    // until the client area is the designed one.
     SIZE answered{};
     EXPECT_TRUE(
         SendMessageW(Main(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(other), reinterpret_cast<LPARAM>(&answered)));
+    const Size designedClient = ClientSize(other);
+    EXPECT_GT(answered.cx, designedClient.width);
+    EXPECT_GT(answered.cy, designedClient.height);
     RECT suggested{frame.left, frame.top, frame.left + (frame.right - frame.left) * other / dpi,
                    frame.top + (frame.bottom - frame.top) * other / dpi};
     SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
     Pump();
-    GetWindowRect(Main(), &frame);
-    EXPECT_TRUE(SameSize({frame.right - frame.left, frame.bottom - frame.top}, answered));
+    RECT client;
+    GetClientRect(Main(), &client);
+    EXPECT_EQ(client.right, designedClient.width) << "at " << other;
+    EXPECT_EQ(client.bottom, designedClient.height) << "at " << other;
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), MetricIconSize(false, other))) << "big icon at " << other;
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_SMALL), MetricIconSize(true, other))) << "small icon at " << other;
     const ControlId painted[] = {HeadingLabelId, PromptLabelId, InputBoxId, ShowButtonId, ClearButtonId, PictureBoxId};
@@ -468,43 +474,40 @@ struct MessageBoxSeen {
     HWND owner = nullptr;
     bool ownerVisible = false;
     std::wstring outputWhileShown;  // what the output box held while the box was up
-    int boxesAfterAClick = 0;       // how many were up after another program's click, if asked
+    int boxesAfterAClick = 0;  // how many were up after another program's click, if asked
 };
 
 // Called by EnumWindows for each top-level window: counts the program's message boxes.
 BOOL CALLBACK CountMessageBox(HWND window, LPARAM count)
 {
     wchar_t name[16] = L"";
-    if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && wcscmp(name, L"#32770") == 0 &&
-        ReadText(window) == L"Зомерита")
+    if (GetClassNameW(window, name, 16) && wcscmp(name, L"#32770") == 0 && ReadText(window) == L"Зомерита")
         ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
 
-// The program's message boxes on the screen.
-int ShownMessageBoxes()
+// The program's message boxes, shown or about to be: a box shows only once its own
+// loop falls idle.
+int MessageBoxes()
 {
     int count = 0;
     EnumWindows(CountMessageBox, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
-// Another program clicks the button while the box is up: the click is posted, then a
-// selection of the input box behind it; once the selection shows, the click was handled.
+// Another program clicks the button while the box is up: the click is posted, then a new
+// text limit for the input box behind it; once the limit shows, the click was handled.
 int BoxesAfterAPostedClick(HWND button)
 {
     const HWND window = GetParent(button);
     const HWND input = GetDlgItem(window, InputBoxId);
+    const LRESULT limit = SendMessageW(input, EM_GETLIMITTEXT, 0, 0);
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    PostMessageW(input, EM_SETSEL, 1, 1);
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        DWORD start = 0;
-        SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-        if (start == 1)
-            break;
+    PostMessageW(input, EM_SETLIMITTEXT, static_cast<WPARAM>(limit + 1), 0);
+    for (int attempt = 0; attempt < 500 && SendMessageW(input, EM_GETLIMITTEXT, 0, 0) == limit; ++attempt)
         Sleep(10);
-    }
-    return ShownMessageBoxes();
+    SendMessageW(input, EM_SETLIMITTEXT, static_cast<WPARAM>(limit), 0);
+    return MessageBoxes();
 }
 
 std::future<MessageBoxSeen> CloseNextMessageBox(HWND outputBox = nullptr, HWND clickedWhileShown = nullptr)
@@ -521,11 +524,14 @@ std::future<MessageBoxSeen> CloseNextMessageBox(HWND outputBox = nullptr, HWND c
                     seen.outputWhileShown = ReadText(outputBox);
                 if (clickedWhileShown)
                     seen.boxesAfterAClick = BoxesAfterAPostedClick(clickedWhileShown);
-                // Every box that is up, the topmost first.
-                for (HWND shown = box; shown; shown = ShownMessageBox()) {
-                    CloseWithEnter(shown);
-                    for (int wait = 0; wait < 250 && IsWindowVisible(shown); ++wait)
-                        Sleep(20);
+                // Every box that is up, the topmost (the latest) first, each once it shows.
+                for (int wait = 0; wait < 500 && MessageBoxes() > 0; ++wait) {
+                    if (const HWND shown = ShownMessageBox()) {
+                        CloseWithEnter(shown);
+                        while (IsWindowVisible(shown) && ++wait < 500)
+                            Sleep(10);
+                    }
+                    Sleep(10);
                 }
                 return seen;
             }
