@@ -1,6 +1,6 @@
 # The parts of scripts/make-release-files that are easier in Python, one command each:
 #   make-release-files.py wxs-value WXS NAME
-#   make-release-files.py texts WORK VERSION FILEVERSION UPGRADECODE README LICENCE
+#   make-release-files.py texts WORK VERSION FILEVERSION UPGRADECODE README LICENCE REMOVAL
 #   make-release-files.py zip ZIP EPOCH WORK
 #   make-release-files.py include WXI PRODUCTNAME PUBLISHER
 import os, re, sys, time, zipfile
@@ -18,15 +18,15 @@ def wxs_value(wxs, name):
     print(found.group(1))
 
 
-def texts(work, version, file_version, upgrade_code, readme, licence):
-    """The read-me and the licence as Windows shows them, into WORK."""
+def texts(work, version, file_version, upgrade_code, readme, licence, removal):
+    """The read-me, the licence and the removal script as Windows reads them, into WORK."""
     # Windows Installer's registry keys name a GUID in its "packed" form: each of the first
     # three groups reversed, then each byte of the rest with its two hex digits swapped.
     digits = upgrade_code.strip("{}").upper().split("-")
     packed = digits[0][::-1] + digits[1][::-1] + digits[2][::-1] + \
         "".join(pair[::-1] for part in digits[3:] for pair in (part[i:i + 2] for i in range(0, len(part), 2)))
 
-    def windows_text(path, destination, replacements={}):
+    def windows_text(path, destination, replacements={}, ascii_script=False):
         with open(path, encoding="utf-8") as source:
             text = source.read().lstrip("\ufeff").replace("\r\n", "\n")
         for placeholder, value in replacements.items():
@@ -35,13 +35,22 @@ def texts(work, version, file_version, upgrade_code, readme, licence):
             text = text.replace(placeholder, value)
         if not text.endswith("\n"):
             text += "\n"
+        if ascii_script:
+            # Windows Script Host takes a byte order mark for a character: no mark, and
+            # only what reads the same in every ANSI code page.
+            if not text.isascii():
+                sys.exit("%s: not ASCII" % path)
+            data = text.replace("\n", "\r\n").encode("ascii")
+        else:
+            data = ("\ufeff" + text.replace("\n", "\r\n")).encode("utf-8")
         with open(work + "/" + destination, "wb") as target:
-            target.write(("\ufeff" + text.replace("\n", "\r\n")).encode("utf-8"))
+            target.write(data)
 
     windows_text(readme, "PROCHETI.txt", {"@VERSION@": version, "@FILEVERSION@": file_version,
                                           "@UPGRADECODE@": "{%s}" % upgrade_code.upper(),
                                           "@UPGRADECODE_PACKED@": packed})
     windows_text(licence, "LICENSE.txt")
+    windows_text(removal, "zomerita-uninstall.vbs", {"@UPGRADECODE@": "{%s}" % upgrade_code.upper()}, ascii_script=True)
 
 
 def zip_release(zip_file, epoch, work):
