@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,6 +27,18 @@ inline int ExpectedDpi()
 {
     const char* const dpi = std::getenv("ZOMERITA_EXPECTED_DPI");
     return dpi ? std::atoi(dpi) : 96;
+}
+
+// A path that ctest passes in the environment, as Windows names it: Wine sees the Unix
+// root as drive Z:.
+inline std::wstring PathFromEnvironment(const char* variable, const wchar_t* otherwise)
+{
+    const char* const path = std::getenv(variable);
+    std::wstring windowsPath = path ? std::wstring(path, path + std::strlen(path)) : otherwise;
+    if (!windowsPath.empty() && windowsPath.front() == L'/')
+        windowsPath = L"Z:" + windowsPath;
+    std::replace(windowsPath.begin(), windowsPath.end(), L'/', L'\\');
+    return windowsPath;
 }
 
 inline int Scaled(int pixelsAt96, int dpi = ExpectedDpi())

@@ -696,13 +696,7 @@ TEST(UniqueGdiObject, CountsEachObjectOnceAndDeletesItOnceWhateverMovesIt)
 
 std::wstring ProgramPath()
 {
-    // ctest passes the Unix path of the build; Wine sees the Unix root as drive Z:.
-    const char* const path = std::getenv("ZOMERITA_EXE");
-    std::wstring windowsPath = path ? std::wstring(path, path + std::strlen(path)) : L"zomerita.exe";
-    if (!windowsPath.empty() && windowsPath.front() == L'/')
-        windowsPath = L"Z:" + windowsPath;
-    std::replace(windowsPath.begin(), windowsPath.end(), L'/', L'\\');
-    return windowsPath;
+    return PathFromEnvironment("ZOMERITA_EXE", L"zomerita.exe");
 }
 
 // A started program, ended if it is still running when the test is over.
