@@ -58,6 +58,32 @@ inline std::vector<COLORREF> PixelsOf(HWND window)
     return pixels;
 }
 
+// A window's pixels once two readings, a pump of this thread's messages apart, agree;
+// at most 3 s after the first.
+inline std::vector<COLORREF> SteadyPixelsOf(HWND window)
+{
+    std::vector<COLORREF> last = PixelsOf(window);
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 3000;) {
+        test_support::PumpMessages(nullptr);
+        std::vector<COLORREF> now = PixelsOf(window);
+        if (now == last)
+            break;
+        last = std::move(now);
+    }
+    return last;
+}
+
+// A window's pixels once they are the expected ones, or after at most 3 s.
+inline std::vector<COLORREF> PixelsOnceTheyAre(HWND window, const std::vector<COLORREF>& expected)
+{
+    std::vector<COLORREF> now = PixelsOf(window);
+    for (const DWORD start = GetTickCount(); now != expected && GetTickCount() - start < 3000;) {
+        test_support::PumpMessages(nullptr);
+        now = PixelsOf(window);
+    }
+    return now;
+}
+
 // The program's window, opened as the program opens it, in this process.
 class OpenWindow : public ::testing::Test {
 protected:
