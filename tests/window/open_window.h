@@ -29,12 +29,13 @@ inline int ExpectedDpi()
     return dpi ? std::atoi(dpi) : 96;
 }
 
-// A path that ctest passes in the environment, as Windows names it: Wine sees the Unix
-// root as drive Z:.
-inline std::wstring PathFromEnvironment(const char* variable, const wchar_t* otherwise)
+// A path from the environment, else the one the build gave, as Windows names it: Wine
+// sees the Unix root as drive Z:.
+inline std::wstring PathFromEnvironment(const char* variable, const char* built)
 {
-    const char* const path = std::getenv(variable);
-    std::wstring windowsPath = path ? std::wstring(path, path + std::strlen(path)) : otherwise;
+    const char* const given = std::getenv(variable);
+    const char* const path = given ? given : built;
+    std::wstring windowsPath(path, path + std::strlen(path));
     if (!windowsPath.empty() && windowsPath.front() == L'/')
         windowsPath = L"Z:" + windowsPath;
     std::replace(windowsPath.begin(), windowsPath.end(), L'/', L'\\');

@@ -1,5 +1,5 @@
 // The window as the student sees it, compared pixel for pixel with reference pictures
-// kept in tests/window/pictures (ZOMERITA_PICTURES): in the designed colours and under a
+// kept in tests/window/pictures (or ZOMERITA_PICTURES): in the designed colours and under a
 // dark scheme, with the focus on each button and on the picture, and with a button held
 // down, at the DPI of the run. The output box's blinking caret is never in a picture.
 // After a deliberate change of the window's look, ZOMERITA_REWRITE_PICTURES=1 writes the
@@ -123,7 +123,7 @@ std::string Compared(const std::string& name, const Picture& shown, const std::o
 
 TEST_F(Pictures, TheClientAreaIsTheReferencePicture)
 {
-    const std::wstring folder = PathFromEnvironment("ZOMERITA_PICTURES", L"pictures");
+    const std::wstring folder = PathFromEnvironment("ZOMERITA_PICTURES", ZOMERITA_REFERENCE_PICTURES);
     const bool rewrite = std::getenv("ZOMERITA_REWRITE_PICTURES") != nullptr;
     for (const Look& look : Looks) {
         const std::string name = std::to_string(ExpectedDpi()) + "-dpi-" + look.name;
