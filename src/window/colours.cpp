@@ -17,7 +17,9 @@ Colours ChooseColours(unsigned highContrastFlags, const SystemColours& system) n
                 .clearFace = system.buttonFace,
                 .buttonText = system.buttonText,
                 .focusMark = system.buttonText,
-                .focusHalo = system.buttonFace};
+                .focusHalo = system.buttonFace,
+                .outputFace = system.window,
+                .outputText = system.windowText};
     }
     constexpr Colour black = Rgb(0, 0, 0);
     return {.window = WindowBackground,
@@ -27,7 +29,9 @@ Colours ChooseColours(unsigned highContrastFlags, const SystemColours& system) n
             .clearFace = ClearButtonFace,
             .buttonText = black,
             .focusMark = black,
-            .focusHalo = Rgb(255, 255, 255)};
+            .focusHalo = Rgb(255, 255, 255),
+            .outputFace = system.window,
+            .outputText = system.windowText};
 }
 
 }  // namespace zomerita::win

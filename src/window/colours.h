@@ -16,6 +16,9 @@ struct Colours {
     Colour buttonText;
     Colour focusMark;  // on the button faces, and the outer line round the picture
     Colour focusHalo;  // the inner line round the picture, against the mark
+    // The read-only output box, as an editable one: the system's window pair always.
+    Colour outputFace;
+    Colour outputText;
     friend constexpr bool operator==(const Colours&, const Colours&) = default;
 };
 

@@ -97,11 +97,13 @@ void Win32MainWindow::UseColours(const Colours& colours)
     UniqueBrush labelFace = SolidBrush(colours.labelFace);
     UniqueBrush showFace = SolidBrush(colours.showFace);
     UniqueBrush clearFace = SolidBrush(colours.clearFace);
+    UniqueBrush outputFace = SolidBrush(colours.outputFace);
     colours_ = colours;
     background_ = std::move(background);
     labelFace_ = std::move(labelFace);
     showFace_ = std::move(showFace);
     clearFace_ = std::move(clearFace);
+    outputFace_ = std::move(outputFace);
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -241,49 +243,28 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return TRUE;
     case WM_ERASEBKGND:
         return OnEraseBackground(reinterpret_cast<HDC>(wParam));
-    case WM_GETDPISCALEDSIZE: {
-        const Size frame = DesignedFrameAt(static_cast<int>(wParam));
-        *reinterpret_cast<SIZE*>(lParam) = {frame.width, frame.height};
-        return TRUE;
-    }
+    case WM_GETDPISCALEDSIZE:
+        return OnGetDpiScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
-    case WM_ACTIVATE: {
-        // DefWindowProc gives the frame the focus on activation; the control that had it
-        // takes it back after.
-        const bool active = LOWORD(wParam) != WA_INACTIVE;
-        if (!active)
-            RememberFocus();
-        const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
-        if (active && !IsIconic(window_))
-            RestoreFocus();
-        return result;
-    }
+    case WM_ACTIVATE:
+        return OnActivate(wParam, lParam);
     case WM_SIZE:
         OnSize(wParam);
         return DefWindowProcW(window_, message, wParam, lParam);
     case WM_SYSCOMMAND:
-        // Never maximised: the system menu offers no such command, but another program may send it.
-        if ((wParam & 0xFFF0) == SC_MAXIMIZE)
-            return 0;
-        return DefWindowProcW(window_, message, wParam, lParam);
+        return OnSystemCommand(wParam, lParam);
     case WM_QUERYENDSESSION:
         return TRUE;  // nothing to save
     case WM_ENDSESSION:
-        // The session ends, or Restart Manager closes the program for an update.
-        if (wParam)
-            DestroyWindow(window_);
+        OnEndSession(wParam != FALSE);
         return 0;
     case WM_DESTROY:
-        // Destroyed by its close box, another program's WM_CLOSE or the end of the session:
-        // the program ends with it. A window that never showed (a failed start) posts
-        // nothing, so that the report of the failure is not closed before it is seen.
-        if (shown_)
-            PostQuitMessage(0);
+        OnDestroy();
         return 0;
     case WM_ENTERSIZEMOVE:
         beingMoved_ = true;
@@ -422,9 +403,9 @@ LRESULT Win32MainWindow::OnControlColour(HDC dc, HWND control) noexcept
     }
     if (id == OutputBoxId) {
         // A read-only box asks here, and would be grey: show it as an editable one.
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        SetBkColor(dc, colours_.outputFace);
+        SetTextColor(dc, colours_.outputText);
+        return reinterpret_cast<LRESULT>(outputFace_.get());
     }
     return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
 }
@@ -466,11 +447,56 @@ void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+LRESULT Win32MainWindow::OnActivate(WPARAM wParam, LPARAM lParam) noexcept
+{
+    // DefWindowProc gives the frame the focus on activation; the control that had it
+    // takes it back after.
+    const bool active = LOWORD(wParam) != WA_INACTIVE;
+    if (!active)
+        RememberFocus();
+    const LRESULT result = DefWindowProcW(window_, WM_ACTIVATE, wParam, lParam);
+    if (active && !IsIconic(window_))
+        RestoreFocus();
+    return result;
+}
+
+BOOL Win32MainWindow::OnGetDpiScaledSize(int dpi, SIZE& size) const noexcept
+{
+    // Asked before a change of DPI: the frame round the designed client area at the new one.
+    const Size frame = DesignedFrameAt(dpi);
+    size = {frame.width, frame.height};
+    return TRUE;
+}
+
 void Win32MainWindow::OnGetMinMaxInfo(MINMAXINFO& limits) const noexcept
 {
     // One size, whoever asks for another: a shortcut set to "Maximised", another
     // program's SW_MAXIMIZE or SC_MAXIMIZE, or a drag of an edge.
     limits.ptMaxSize = limits.ptMinTrackSize = limits.ptMaxTrackSize = {frameSize_.width, frameSize_.height};
+}
+
+LRESULT Win32MainWindow::OnSystemCommand(WPARAM command, LPARAM lParam) noexcept
+{
+    // Never maximised: the system menu offers no such command, but another program may send it.
+    if ((command & 0xFFF0) == SC_MAXIMIZE)
+        return 0;
+    return DefWindowProcW(window_, WM_SYSCOMMAND, command, lParam);
+}
+
+void Win32MainWindow::OnEndSession(bool ending) noexcept
+{
+    // The session ends, or Restart Manager closes the program for an update: nothing to save.
+    if (ending)
+        DestroyWindow(window_);
+}
+
+void Win32MainWindow::OnDestroy() noexcept
+{
+    // Destroyed by its close box, another program's WM_CLOSE or the end of the session:
+    // the program ends with it. A window that never showed (a failed start) posts
+    // nothing, so that the report of the failure is not closed before it is seen.
+    if (shown_)
+        PostQuitMessage(0);
 }
 
 void Win32MainWindow::OnSize(WPARAM kind) noexcept

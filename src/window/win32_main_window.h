@@ -61,8 +61,13 @@ private:
     LRESULT OnControlColour(HDC dc, HWND control) noexcept;
     void OnDrawItem(const DRAWITEMSTRUCT& item) noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam) noexcept;
+    BOOL OnGetDpiScaledSize(int dpi, SIZE& size) const noexcept;
     void OnGetMinMaxInfo(MINMAXINFO& limits) const noexcept;
     void OnSize(WPARAM kind) noexcept;
+    LRESULT OnSystemCommand(WPARAM command, LPARAM lParam) noexcept;
+    void OnEndSession(bool ending) noexcept;
+    void OnDestroy() noexcept;
     void RememberFocus() noexcept;
     void RestoreFocus() noexcept;
     void OnNextDialogControl(WPARAM wParam, LPARAM lParam) noexcept;
@@ -103,6 +108,7 @@ private:
     UniqueBrush labelFace_;
     UniqueBrush showFace_;
     UniqueBrush clearFace_;
+    UniqueBrush outputFace_;
     UniqueBitmap photograph_;
     WindowIcon icon_{instance_, MAKEINTRESOURCEW(IDI_ZOMERITA)};
     // Lines appended during one handler, put into the output box in one go before

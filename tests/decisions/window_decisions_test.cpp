@@ -3,6 +3,8 @@
 // applies them.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -64,7 +66,8 @@ TEST_P(LayoutAtDpi, EveryControlSitsWhereDesignedInsideTheClientArea)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpis, LayoutAtDpi, ::testing::Values(96, 120, 144, 168, 192));
+INSTANTIATE_TEST_SUITE_P(Dpis, LayoutAtDpi, ::testing::Values(96, 120, 144, 168, 192),
+                         [](const ::testing::TestParamInfo<int>& test) { return std::to_string(test.param) + "Dpi"; });
 
 TEST(Layout, TwipsRoundToTheNearestPixelAndTheDpiIsTheBestKnown)
 {
@@ -139,7 +142,9 @@ TEST_P(ColoursForFlags, AreTheSystemsOnlyWhereHighContrastIsOn)
                            .clearFace = Rgb(255, 128, 128),
                            .buttonText = Rgb(0, 0, 0),
                            .focusMark = Rgb(0, 0, 0),
-                           .focusHalo = Rgb(255, 255, 255)};
+                           .focusHalo = Rgb(255, 255, 255),
+                           .outputFace = system.window,
+                           .outputText = system.windowText};
     if (!GetParam().systemColours) {
         EXPECT_TRUE(chosen == designed) << "flags " << GetParam().flags;
         return;
@@ -150,6 +155,7 @@ TEST_P(ColoursForFlags, AreTheSystemsOnlyWhereHighContrastIsOn)
     const OnFace buttonPair{system.buttonText, system.buttonFace};
     EXPECT_EQ(chosen.window, system.window);
     EXPECT_EQ(OnFace(chosen.labelText, chosen.labelFace), OnFace(system.windowText, system.window));
+    EXPECT_EQ(OnFace(chosen.outputText, chosen.outputFace), OnFace(system.windowText, system.window));
     EXPECT_EQ(OnFace(chosen.buttonText, chosen.showFace), buttonPair);
     EXPECT_EQ(OnFace(chosen.buttonText, chosen.clearFace), buttonPair);
     EXPECT_EQ(OnFace(chosen.focusMark, chosen.focusHalo), buttonPair) << "the picture's mark and its halo";
@@ -161,7 +167,10 @@ INSTANTIATE_TEST_SUITE_P(Flags, ColoursForFlags,
                          ::testing::Values(HighContrastCase{0, false}, HighContrastCase{HcfAvailable, false},
                                            HighContrastCase{HcfAvailable | 4, false},
                                            HighContrastCase{HcfHighContrastOn, true},
-                                           HighContrastCase{HcfHighContrastOn | HcfAvailable, true}));
+                                           HighContrastCase{HcfHighContrastOn | HcfAvailable, true}),
+                         [](const ::testing::TestParamInfo<HighContrastCase>& test) {
+                             return "Flags" + std::to_string(test.param.flags);
+                         });
 
 // --- Where the frame goes, and its size ----------------------------------------------
 
@@ -244,7 +253,12 @@ TEST_P(FocusMarksAt, AreAsThickAsTheUsersChoiceAtTheDpi)
 INSTANTIATE_TEST_SUITE_P(Dpis, FocusMarksAt,
                          ::testing::Values(FocusCase{96, {1, 1}, {1, 1}, 3}, FocusCase{144, {1, 1}, {2, 2}, 5},
                                            FocusCase{192, {2, 1}, {4, 2}, 6}, FocusCase{120, {0, 0}, {1, 1}, 4},
-                                           FocusCase{168, {3, 2}, {5, 4}, 5}));
+                                           FocusCase{168, {3, 2}, {5, 4}, 5}),
+                         [](const ::testing::TestParamInfo<FocusCase>& test) {
+                             const FocusCase& c = test.param;
+                             return std::to_string(c.dpi) + "DpiChosen" + std::to_string(c.chosen.width) + "x" +
+                                 std::to_string(c.chosen.height);
+                         });
 
 // --- Message boxes -------------------------------------------------------------------
 
