@@ -1,4 +1,4 @@
-# The parts of scripts/make-release-files that are easier in Python, one command each:
+# The parts of scripts/release/make-release-files that are easier in Python, one command each:
 #   make-release-files.py wxs-value WXS NAME
 #   make-release-files.py texts WORK VERSION FILEVERSION UPGRADECODE README LICENCE REMOVAL
 #   make-release-files.py zip ZIP EPOCH WORK

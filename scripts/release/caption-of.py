@@ -1,4 +1,4 @@
-# Prints string INDEX of the string table block on standard input, for scripts/caption-of:
+# Prints string INDEX of the string table block on standard input, for scripts/release/caption-of:
 #   caption-of.py INDEX ID EXE   (ID and EXE name what is missing when it is)
 import struct, sys
 sys.stdout.reconfigure(encoding="utf-8")

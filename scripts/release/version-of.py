@@ -1,4 +1,4 @@
-# Reads a version record (VS_VERSIONINFO) from standard input, for scripts/version-of:
+# Reads a version record (VS_VERSIONINFO) from standard input, for scripts/release/version-of:
 #   version-of.py all|file-version EXE
 import struct, sys
 
