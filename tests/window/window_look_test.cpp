@@ -40,18 +40,37 @@ TEST_F(OpenWindow, ClientAreaAndEveryControlSitWhereDesignedAtTheDpi)
     }
 }
 
-TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
+TEST_F(OpenWindow, FrameOffersTheCloseBoxAlone)
 {
     const LONG style = GetWindowLongW(Main(), GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+}
 
-    RECT frame, work;
-    GetWindowRect(Main(), &frame);
+TEST_F(OpenWindow, TitleBarShowsThePublishersCaptionWithTheIcon)
+{
+    std::wstring caption(GetWindowTextLengthW(Main()) + 1, L'\0');
+    caption.resize(GetWindowTextW(Main(), caption.data(), static_cast<int>(caption.size())));
+    EXPECT_EQ(caption, L"" ZOMERITA_PUBLISHER_ADDRESS L" Зомерита");
+    EXPECT_NE(SendMessageW(Main(), WM_GETICON, ICON_BIG, 0) ? 1 : GetClassLongPtrW(Main(), GCLP_HICON), 0);
+}
+
+// The work area, and whether the run has the task bar it was asked to have.
+RECT WorkArea()
+{
+    RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     if (std::getenv("ZOMERITA_TASK_BAR")) {
-        ASSERT_LT(work.bottom - work.top, GetSystemMetrics(SM_CYSCREEN)) << "no task bar takes its share";
+        EXPECT_LT(work.bottom - work.top, GetSystemMetrics(SM_CYSCREEN)) << "no task bar takes its share";
     }
+    return work;
+}
+
+TEST_F(OpenWindow, FrameIsCentredOnTheWorkArea)
+{
+    RECT frame;
+    GetWindowRect(Main(), &frame);
+    const RECT work = WorkArea();
     // Centred along each side where it fits; where it does not (large scaling on a small
     // screen), its title bar and left edge stay on the work area.
     const auto placed = [](LONG from, LONG to, LONG workFrom, LONG workTo) {
@@ -62,7 +81,14 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     };
     placed(frame.left, frame.right, work.left, work.right);
     placed(frame.top, frame.bottom, work.top, work.bottom);
-    // The same after a change of DPI, whatever place the system suggests.
+}
+
+TEST_F(OpenWindow, FrameIsKeptOnTheWorkAreaAfterADpiChangeButNotDuringADrag)
+{
+    RECT frame;
+    GetWindowRect(Main(), &frame);
+    const RECT work = WorkArea();
+    // Kept on the work area after a change of DPI, whatever place the system suggests.
     RECT suggested = frame;
     OffsetRect(&suggested, work.left - 30 - frame.left, work.top - 40 - frame.top);
     SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(ExpectedDpi(), ExpectedDpi()), reinterpret_cast<LPARAM>(&suggested));
@@ -81,7 +107,10 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     GetWindowRect(Main(), &frame);
     EXPECT_EQ(frame.left, work.left);
     EXPECT_EQ(frame.top, work.top);
+}
 
+TEST_F(OpenWindow, FrameKeepsItsSizeWhateverAsksForAnother)
+{
     // Never maximised, whatever the start-up information asks: the size of a normal
     // start (the designed one, where the screen is large enough).
     RECT normal;
@@ -99,16 +128,12 @@ TEST_F(OpenWindow, FrameIsFixedWithCloseBoxOnlyAndCentredOnTheWorkArea)
     EXPECT_TRUE(EqualRect(&client, &normal)) << "maximised: " << client.right << " x " << client.bottom;
     ShowWindow(Main(), SW_RESTORE);
     Pump();
+    RECT frame;
     GetWindowRect(Main(), &frame);
     SetWindowPos(Main(), nullptr, 0, 0, frame.right - frame.left + 200, frame.bottom - frame.top + 100,
                  SWP_NOMOVE | SWP_NOZORDER);
     GetClientRect(Main(), &client);
     EXPECT_TRUE(EqualRect(&client, &normal)) << "stretched: " << client.right << " x " << client.bottom;
-
-    std::wstring caption(GetWindowTextLengthW(Main()) + 1, L'\0');
-    caption.resize(GetWindowTextW(Main(), caption.data(), static_cast<int>(caption.size())));
-    EXPECT_EQ(caption, L"" ZOMERITA_PUBLISHER_ADDRESS L" Зомерита");
-    EXPECT_NE(SendMessageW(Main(), WM_GETICON, ICON_BIG, 0) ? 1 : GetClassLongPtrW(Main(), GCLP_HICON), 0);
 }
 
 // The first and last column that hold black in the middle rows of a picture `width`
@@ -212,7 +237,7 @@ SIZE MetricIconSize(bool small, int dpi)
                                          << wanted.cy;
 }
 
-TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
+TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksFor)
 {
     const int dpi = ExpectedDpi();
     EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), MetricIconSize(false, dpi))) << "big icon at " << dpi;
@@ -220,11 +245,21 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
     if (dpi == 144) {
         EXPECT_TRUE(SameSize(WindowIconSize(Main(), ICON_BIG), {48, 48})) << "the 48-pixel image at 144 DPI";
     }
+}
 
+// Moved to a monitor of another DPI: the DPI it is not at now.
+int OtherDpi()
+{
+    return ExpectedDpi() == 144 ? 96 : 144;
+}
+
+TEST_F(OpenWindow, ADpiChangeRescalesTheWindowWholly)
+{
+    const int dpi = ExpectedDpi();
     // Moved to a monitor of another DPI, the window loads the icons for that one, and
     // nothing of the old scale stays on the screen: every control shows what a fresh
     // paint shows (the output box is left out, for its blinking caret).
-    const int other = dpi == 144 ? 96 : 144;
+    const int other = OtherDpi();
     RECT frame;
     GetWindowRect(Main(), &frame);
     // Asked first for its size at the new DPI (Windows 10 1703 and later), it answers
@@ -239,19 +274,8 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
     EXPECT_GT(answered.cy, designedClient.height);
     RECT suggested{frame.left, frame.top, frame.left + (frame.right - frame.left) * other / dpi,
                    frame.top + (frame.bottom - frame.top) * other / dpi};
-    const auto iconOf = [this](WPARAM kind) {
-        return reinterpret_cast<HICON>(SendMessageW(Main(), WM_GETICON, kind, 0));
-    };
-    const HICON oldIcons[] = {iconOf(ICON_BIG), iconOf(ICON_SMALL)};
-    const auto oldFont = reinterpret_cast<HGDIOBJ>(SendMessageW(Control(InputBoxId), WM_GETFONT, 0, 0));
     SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
     Pump();
-    // What the new DPI replaced is gone.
-    EXPECT_EQ(GetObjectType(oldFont), 0u) << "the font of the old DPI";
-    for (const HICON old : oldIcons) {
-        ICONINFO info{};
-        EXPECT_FALSE(GetIconInfo(old, &info)) << "an icon of the old DPI";
-    }
     RECT client;
     GetClientRect(Main(), &client);
     EXPECT_EQ(client.right, designedClient.width) << "at " << other;
@@ -268,11 +292,29 @@ TEST_F(OpenWindow, TheIconsAreOfTheSizesTheDpiAsksForAndFollowADpiChange)
     for (std::size_t i = 0; i < std::size(painted); ++i)
         EXPECT_TRUE(PixelsOnceTheyAre(Control(painted[i]), afterTheChange[i]) == afterTheChange[i])
             << "control " << painted[i] << " at " << other;
+}
+
+TEST_F(OpenWindow, ADpiChangeFreesWhatItReplaces)
+{
+    const auto iconOf = [this](WPARAM kind) {
+        return reinterpret_cast<HICON>(SendMessageW(Main(), WM_GETICON, kind, 0));
+    };
+    const HICON oldIcons[] = {iconOf(ICON_BIG), iconOf(ICON_SMALL)};
+    const auto oldFont = reinterpret_cast<HGDIOBJ>(SendMessageW(Control(InputBoxId), WM_GETFONT, 0, 0));
+    RECT suggested;
+    GetWindowRect(Main(), &suggested);
+    SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(OtherDpi(), OtherDpi()), reinterpret_cast<LPARAM>(&suggested));
+    Pump();
+    EXPECT_EQ(GetObjectType(oldFont), 0u) << "the font of the old DPI";
+    for (const HICON old : oldIcons) {
+        ICONINFO info{};
+        EXPECT_FALSE(GetIconInfo(old, &info)) << "an icon of the old DPI";
+    }
 
     // Back and forth, with transcripts between: every change replaces what the last made.
     const int gdiObjects = LiveGdiObjects();
     for (int change = 0; change < 6; ++change) {
-        const int changed = change % 2 ? other : dpi;
+        const int changed = change % 2 ? ExpectedDpi() : OtherDpi();
         GetWindowRect(Main(), &suggested);
         SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(changed, changed), reinterpret_cast<LPARAM>(&suggested));
         SetWindowTextW(Control(InputBoxId), L"27");
