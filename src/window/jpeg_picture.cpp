@@ -5,35 +5,13 @@
 #include <olectl.h>
 
 #include <cstring>
-#include <memory>
 
+#include "com_handles.h"
 #include "resource_ids.h"
 #include "window_error.h"
 
 namespace zomerita::win {
 namespace {
-
-struct ComRelease {
-    void operator()(IUnknown* object) const noexcept { object->Release(); }
-};
-template <class Interface>
-using ComOwner = std::unique_ptr<Interface, ComRelease>;
-
-// OLE wants its apartment; a nested initialisation is harmless and undone here.
-class ComApartment {
-public:
-    ComApartment() noexcept : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment()
-    {
-        if (initialised_)
-            CoUninitialize();
-    }
-
-private:
-    bool initialised_;
-};
 
 // The resource's bytes in a stream that owns a movable copy of them.
 ComOwner<IStream> StreamOfResource(HINSTANCE module, int resourceId)

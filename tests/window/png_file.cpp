@@ -3,20 +3,15 @@
 #include <windows.h>
 #include <wincodec.h>
 
-#include <memory>
+#include "com_handles.h"
 
 namespace zomerita::test_support {
 namespace {
 
-struct ComRelease {
-    void operator()(IUnknown* object) const noexcept { object->Release(); }
-};
-template <class Interface>
-using ComOwner = std::unique_ptr<Interface, ComRelease>;
+using win::ComOwner;
 
 ComOwner<IWICImagingFactory> Factory()
 {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IWICImagingFactory* factory = nullptr;
     CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
     return ComOwner<IWICImagingFactory>(factory);
@@ -26,6 +21,7 @@ ComOwner<IWICImagingFactory> Factory()
 
 std::optional<Picture> ReadPng(const std::wstring& path)
 {
+    const win::ComApartment apartment;
     const auto factory = Factory();
     IWICBitmapDecoder* decoder = nullptr;
     if (!factory ||
@@ -57,6 +53,7 @@ std::optional<Picture> ReadPng(const std::wstring& path)
 
 bool WritePng(const std::wstring& path, const Picture& picture)
 {
+    const win::ComApartment apartment;
     const auto factory = Factory();
     IWICStream* stream = nullptr;
     if (!factory || FAILED(factory->CreateStream(&stream)))
