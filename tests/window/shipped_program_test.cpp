@@ -24,6 +24,43 @@ std::wstring ProgramPath()
 }
 
 // A started program, ended if it is still running when the test is over.
+// A copy of the shipped program in the temporary folder with one resource replaced,
+// deleted when this ends (after the program started from it, declared later, has ended).
+// Its path is empty if it could not be made.
+class ProgramCopy {
+public:
+    ProgramCopy(const wchar_t* name, LPCWSTR type, WORD id, const void* data, DWORD bytes)
+    {
+        wchar_t folder[MAX_PATH];
+        GetTempPathW(MAX_PATH, folder);
+        const std::wstring path = std::wstring(folder) + name;
+        if (!CopyFileW(ProgramPath().c_str(), path.c_str(), FALSE))
+            return;
+        copied_ = path;
+        const HANDLE update = BeginUpdateResourceW(path.c_str(), FALSE);
+        if (!update)
+            return;
+        const bool replaced =
+            UpdateResourceW(update, type, MAKEINTRESOURCEW(id), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                            const_cast<void*>(data), bytes);
+        if (EndUpdateResourceW(update, !replaced) && replaced)
+            path_ = path;
+    }
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
+    ~ProgramCopy()
+    {
+        if (!copied_.empty())
+            DeleteFileW(copied_.c_str());
+    }
+
+    const std::wstring& path() const noexcept { return path_; }
+
+private:
+    std::wstring copied_;
+    std::wstring path_;
+};
+
 // The program's window in a process, once it shows; nullptr if none does.
 HWND VisibleWindowOf(DWORD processId)
 {
@@ -80,26 +117,19 @@ TEST(ShippedProgram, RunsItsWindowUntilClosedAndExitsNonZeroWhenItCannotStart)
     EXPECT_EQ(program.CloseAndWait(window), 0u);
 
     // A copy without the window's texts cannot start: it says so, and exits with an error.
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring broken = std::wstring(folder) + L"zomerita-without-texts.exe";
-    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), broken.c_str(), FALSE));
-    const HANDLE update = BeginUpdateResourceW(broken.c_str(), FALSE);
-    ASSERT_NE(update, nullptr);
     // The string table's block of the caption and the control texts (ids 192 to 207),
     // with sixteen empty texts instead: each a length of 0.
-    WORD emptyTexts[16] = {};
-    ASSERT_TRUE(UpdateResourceW(update, RT_STRING, MAKEINTRESOURCEW(IDS_CAPTION / 16 + 1),
-                                MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), emptyTexts, sizeof emptyTexts));
-    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+    const WORD emptyTexts[16] = {};
+    const ProgramCopy broken(L"zomerita-without-texts.exe", RT_STRING, IDS_CAPTION / 16 + 1, emptyTexts,
+                             sizeof emptyTexts);
+    ASSERT_FALSE(broken.path().empty()) << "the copy without texts could not be made";
     auto box = CloseNextMessageBox();
-    const StartedProgram failed(broken, SW_SHOWMAXIMIZED);
+    const StartedProgram failed(broken.path(), SW_SHOWMAXIMIZED);
     EXPECT_EQ(box.get().text,
               L"Програмата не може да стартира.\r\n\r\nПрозорецът на програмата не можа да бъде създаден.");
     const std::optional<DWORD> exitCode = failed.ExitCode(StartedProgram::LongestCloseMilliseconds);
     ASSERT_TRUE(exitCode) << "still running";
     EXPECT_NE(*exitCode, 0u);
-    DeleteFileW(broken.c_str());
 }
 
 // The shipped program, started and shown; the test fails at once if no window shows.
@@ -147,18 +177,12 @@ TEST(ShippedProgram, StaysWhereItIsAtItsSizeWhenAnotherProgramMaximisesIt)
 TEST(ShippedProgram, ReportsAPhotographItCannotShowOnceItsWindowShows)
 {
     // A copy whose photograph is not a JPEG: the window opens without it, then says so.
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring broken = std::wstring(folder) + L"zomerita-without-photograph.exe";
-    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), broken.c_str(), FALSE));
-    const HANDLE update = BeginUpdateResourceW(broken.c_str(), FALSE);
-    ASSERT_NE(update, nullptr);
-    char notAPicture[] = "not a picture";
-    ASSERT_TRUE(UpdateResourceW(update, RT_RCDATA, MAKEINTRESOURCEW(IDR_PHOTOGRAPH),
-                                MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), notAPicture, sizeof notAPicture));
-    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+    const char notAPicture[] = "not a picture";
+    const ProgramCopy broken(L"zomerita-without-photograph.exe", RT_RCDATA, IDR_PHOTOGRAPH, notAPicture,
+                             sizeof notAPicture);
+    ASSERT_FALSE(broken.path().empty()) << "the copy with another photograph could not be made";
     auto box = CloseNextMessageBox();
-    const StartedProgram program(broken);
+    const StartedProgram program(broken.path());
     const MessageBoxSeen seen = box.get();
     // (Its icon is another process's handle: a window error's icon is checked in the overflow test.)
     EXPECT_EQ(seen.text, L"Снимката не можа да бъде показана. Програмата работи и без нея.");
@@ -167,7 +191,6 @@ TEST(ShippedProgram, ReportsAPhotographItCannotShowOnceItsWindowShows)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(seen.owner, window);
     EXPECT_EQ(program.CloseAndWait(window), 0u);
-    DeleteFileW(broken.c_str());
 }
 
 }  // namespace
