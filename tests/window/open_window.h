@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,30 +60,36 @@ inline std::vector<COLORREF> PixelsOf(HWND window)
     return pixels;
 }
 
-// A window's pixels once two readings, a pump of this thread's messages apart, agree;
-// at most 3 s after the first.
-inline std::vector<COLORREF> SteadyPixelsOf(HWND window)
+// What `read` gives once `wanted` holds of it, or after at most 3 s of pumping this
+// thread's messages between readings: the system puts paints on the screen in its own time.
+template <class Read, class Wanted>
+auto ReadOnce(Read read, Wanted wanted) -> decltype(read())
 {
-    std::vector<COLORREF> last = PixelsOf(window);
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < 3000;) {
+    auto now = read();
+    for (const DWORD start = GetTickCount(); !wanted(now) && GetTickCount() - start < 3000;) {
         test_support::PumpMessages(nullptr);
-        std::vector<COLORREF> now = PixelsOf(window);
-        if (now == last)
-            break;
-        last = std::move(now);
-    }
-    return last;
-}
-
-// A window's pixels once they are the expected ones, or after at most 3 s.
-inline std::vector<COLORREF> PixelsOnceTheyAre(HWND window, const std::vector<COLORREF>& expected)
-{
-    std::vector<COLORREF> now = PixelsOf(window);
-    for (const DWORD start = GetTickCount(); now != expected && GetTickCount() - start < 3000;) {
-        test_support::PumpMessages(nullptr);
-        now = PixelsOf(window);
+        now = read();
     }
     return now;
+}
+
+// A window's pixels once two readings, a pump of this thread's messages apart, agree.
+inline std::vector<COLORREF> SteadyPixelsOf(HWND window)
+{
+    std::optional<std::vector<COLORREF>> last;
+    return ReadOnce([window] { return PixelsOf(window); },
+                    [&last](const std::vector<COLORREF>& now) {
+                        const bool steady = last == now;
+                        last = now;
+                        return steady;
+                    });
+}
+
+// A window's pixels once they are the expected ones.
+inline std::vector<COLORREF> PixelsOnceTheyAre(HWND window, const std::vector<COLORREF>& expected)
+{
+    return ReadOnce([window] { return PixelsOf(window); },
+                    [&expected](const std::vector<COLORREF>& now) { return now == expected; });
 }
 
 // The statement the output box shows as the window opens.

@@ -88,17 +88,11 @@ protected:
         return picture;
     }
 
-    // What the screen shows once it shows the reference, or after at most 3 s (the
-    // system puts what the window painted on the screen in its own time).
+    // What the screen shows once it shows the reference.
     Picture ClientPictureMatching(const std::optional<Picture>& reference) const
     {
-        Picture shown = ClientPicture();
-        for (const DWORD start = GetTickCount();
-             reference && !SamePicture(*reference, shown) && GetTickCount() - start < 3000;) {
-            Pump();
-            shown = ClientPicture();
-        }
-        return shown;
+        return ReadOnce([this] { return ClientPicture(); },
+                        [&reference](const Picture& shown) { return !reference || SamePicture(*reference, shown); });
     }
 };
 
